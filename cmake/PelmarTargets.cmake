@@ -1,0 +1,30 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+# Warnings are errors in our own code, never in third-party code.
+function(pelmar_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# A Win32 layer that no folder has filled yet still has to be a valid library.
+function(pelmar_fill_empty_library target)
+  get_target_property(sources ${target} SOURCES)
+  if(NOT sources)
+    set(stub ${CMAKE_BINARY_DIR}/${target}_empty.cpp)
+    file(WRITE ${stub} "// ${target} has no sources yet.\n")
+    target_sources(${target} PRIVATE ${stub})
+  endif()
+endfunction()
+
+# Windows programs carry the version resource; tests ask for it too.
+function(pelmar_version_resource target)
+  if(WIN32)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/version.rc)
+  endif()
+endfunction()
+
+# Windows programs link everything statically so that no MinGW DLL is needed.
+function(pelmar_windows_program target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()
