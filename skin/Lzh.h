@@ -1,0 +1,42 @@
+#pragma once
+// TLZH: the decoder of the LZHUF streams inside skin files (LZSS over a 4096-byte ring
+// buffer, with adaptive Huffman coding of literals and match lengths).
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+class ElzhException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TLZH {
+ public:
+  // Both callbacks take (buffer, requested count, actual count): a reader reports how
+  // many bytes it could deliver, a writer how many it took.
+  using TReadProc = std::function<void(std::uint8_t* buffer, int requested, int& actual)>;
+  using TWriteProc = std::function<void(const std::uint8_t* buffer, int count, int& actual)>;
+
+  // Produces exactly byteCount bytes (none when it is 0 or less). Input that ends early
+  // reads as zero bits, so truncated or corrupt streams still yield byteCount bytes.
+  void Decode(std::int32_t byteCount, const TWriteProc& write, const TReadProc& read);
+
+ private:
+  struct Tables;
+
+  int GetBit();
+  int GetByte();
+  void Refill();
+  int DecodeChar(Tables& tables);
+  int DecodePosition();
+
+  const TReadProc* read_ = nullptr;
+  std::uint16_t bitBuffer_ = 0;  // valid bits are left-aligned
+  std::uint8_t bitCount_ = 0;
+};
+
+// Decodes a whole stream held in memory.
+std::vector<std::uint8_t> LzhDecode(std::span<const std::uint8_t> input, std::int32_t byteCount);
