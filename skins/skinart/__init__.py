@@ -1,0 +1,1 @@
+"""Drawing and packaging helpers for Pelmar's own skins (standard library only)."""
