@@ -1,0 +1,112 @@
+#pragma once
+// The few operating-system services that the portable code needs. One implementation
+// talks to Win32 (PlatformWin32.cpp), the other to POSIX (PlatformPosix.cpp); nothing
+// here includes <windows.h>.
+//
+// Paths and texts are 8-bit strings in the system's ANSI code page, as the program's
+// files and boxes hold them.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pelmar::platform {
+
+#ifdef _WIN32
+inline constexpr char kPathDelimiter = '\\';
+#else
+inline constexpr char kPathDelimiter = '/';
+#endif
+
+// A failed system call; what() is the system's own description of the failure.
+class OsError : public std::runtime_error {
+public:
+    explicit OsError(const std::string& description) : std::runtime_error(description) {}
+};
+
+// ---- The running program -------------------------------------------------------------
+
+// Full path of the running executable.
+std::string ProgramPath();
+
+// The "FileVersion" text of the executable's version resource (Win32), or the version
+// compiled into the program (POSIX); empty when there is none.
+std::string ProgramVersion();
+
+// ---- File search ---------------------------------------------------------------------
+
+struct DirEntry {
+    std::string name;
+    bool folder = false;
+    bool hidden = false;
+    bool system = false;
+    bool readOnly = false;
+};
+
+// Every entry of `folder` (given with its trailing delimiter) whose name matches `mask`
+// ("*" and "?", letter case ignored as on Windows), in the order the system's search
+// returns them, files of every attribute included. A folder that cannot be searched
+// gives no entries.
+std::vector<DirEntry> FindEntries(const std::string& folder, const std::string& mask);
+
+// What identifies the real folder behind a path, whatever links or junctions lead to it;
+// empty when the system cannot tell.
+std::string FolderIdentity(const std::string& folder);
+
+// Orders two file names as a sorted file list box shows them.
+int CompareFileNames(const std::string& a, const std::string& b);
+
+// The system's upper-case mapping of the 256 character codes of the ANSI code page.
+std::array<unsigned char, 256> UpperCaseTable();
+
+// ---- Time ------------------------------------------------------------------------------
+
+// The high-resolution performance counter, or nothing where the system has none.
+std::optional<std::uint64_t> HighResolutionCounter();
+std::uint32_t MillisecondTick();
+
+// ---- User-facing services ---------------------------------------------------------------
+// Each can be redirected to a sink, so that a test can observe what the program would
+// have shown, played or opened without a blocking box, a sound or a browser window.
+
+void Tone(unsigned frequencyHz, unsigned durationMs);
+void WarningBox(const std::string& title, const std::string& text);
+void OpenWithShell(const std::string& target);
+
+using ToneSink = std::function<void(unsigned frequencyHz, unsigned durationMs)>;
+using WarningSink = std::function<void(const std::string& title, const std::string& text)>;
+using ShellSink = std::function<void(const std::string& target)>;
+
+// Each setter returns the sink it replaces; an empty sink restores the system service.
+ToneSink SetToneSink(ToneSink sink);
+WarningSink SetWarningSink(WarningSink sink);
+ShellSink SetShellSink(ShellSink sink);
+
+// ---- Files ------------------------------------------------------------------------------
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+// `path` made absolute against the current folder; nothing else about it changes.
+std::string AbsolutePath(const std::string& path);
+
+// The whole file. While it is read, others may read it but not write it. Throws OsError.
+std::string ReadWholeFile(const std::string& path);
+
+// Gives `path` the content `bytes` in one step: a temporary file in the same folder is
+// written completely and then takes the place of the original, which keeps its
+// attributes (mode on POSIX). A read-only or locked file is refused before anything is
+// written. On any failure the original is intact and no temporary file is left. Throws
+// OsError.
+void ReplaceFileContent(const std::string& path, const std::string& bytes);
+
+// Creates `folder` and every missing folder above it. Throws OsError.
+void CreateFolderPath(const std::string& folder);
+
+bool StandardErrorIsTerminal();
+
+}  // namespace pelmar::platform

@@ -1,0 +1,55 @@
+// Routes the user-facing services either to a sink installed by a test or to the system.
+
+#include <utility>
+
+#include "platform/Platform.h"
+#include "platform/SystemServices.h"
+
+namespace pelmar::platform {
+namespace {
+
+ToneSink& toneSink() {
+    static ToneSink sink;
+    return sink;
+}
+
+WarningSink& warningSink() {
+    static WarningSink sink;
+    return sink;
+}
+
+ShellSink& shellSink() {
+    static ShellSink sink;
+    return sink;
+}
+
+}  // namespace
+
+void Tone(unsigned frequencyHz, unsigned durationMs) {
+    if (toneSink())
+        toneSink()(frequencyHz, durationMs);
+    else
+        system::Tone(frequencyHz, durationMs);
+}
+
+void WarningBox(const std::string& title, const std::string& text) {
+    if (warningSink())
+        warningSink()(title, text);
+    else
+        system::WarningBox(title, text);
+}
+
+void OpenWithShell(const std::string& target) {
+    if (shellSink())
+        shellSink()(target);
+    else
+        system::OpenWithShell(target);
+}
+
+ToneSink SetToneSink(ToneSink sink) { return std::exchange(toneSink(), std::move(sink)); }
+
+WarningSink SetWarningSink(WarningSink sink) { return std::exchange(warningSink(), std::move(sink)); }
+
+ShellSink SetShellSink(ShellSink sink) { return std::exchange(shellSink(), std::move(sink)); }
+
+}  // namespace pelmar::platform

@@ -1,0 +1,13 @@
+#pragma once
+// The system side of the redirectable services of Platform.h; each platform file
+// implements these, PlatformHooks.cpp decides whether they are called.
+
+#include <string>
+
+namespace pelmar::platform::system {
+
+void Tone(unsigned frequencyHz, unsigned durationMs);
+void WarningBox(const std::string& title, const std::string& text);
+void OpenWithShell(const std::string& target);
+
+}  // namespace pelmar::platform::system
