@@ -13,6 +13,12 @@ from .skin import colour_number, colour_text
 STATE_ORDER = ("normal", "pressed", "disabled", "hot", "focused")
 
 
+def glyph_colour(theme, state):
+    """Arrows and marks: text colour, accent when hot, greyed halfway to the face when
+    disabled (the shadow colour would vanish on a dark face)."""
+    return {"disabled": mix(theme.text, theme.face, 0.4), "hot": theme.accent}.get(state, theme.text)
+
+
 def face(theme, w, h, state, radius=None, fill_outside=MAGENTA, corners="all"):
     """A raised face: outline and vertical gradient, with the theme's corner shape.
 
@@ -81,7 +87,7 @@ def _glyph(theme, size, mark, look, radio):
               "pressed": theme.accent, "disabled": theme.shadow}[look]
     fill = {"normal": theme.window, "hot": theme.window,
             "pressed": mix(theme.accent, theme.window, 0.2), "disabled": theme.face}[look]
-    mark_colour = theme.dark_shadow if disabled else theme.accent
+    mark_colour = glyph_colour(theme, "disabled") if disabled else theme.accent
     if radio:
         r = size / 2.0 - 0.5
         canvas.paint(lambda x, y: (x - size / 2) ** 2 + (y - size / 2) ** 2 <= r * r, border)
@@ -177,8 +183,7 @@ def combo(theme, skin):
     extras = []
     for state in STATE_ORDER[:4]:
         glyph = Canvas(10, 10)
-        colour = {"disabled": theme.shadow, "hot": theme.accent}.get(state, theme.text)
-        glyphs.arrow(glyph, 5.0, 5.0 + (1 if state == "pressed" else 0), 7, "down", colour)
+        glyphs.arrow(glyph, 5.0, 5.0 + (1 if state == "pressed" else 0), 7, "down", glyph_colour(theme, state))
         extras.append(glyph)
     grip = Canvas(10, 10)
     glyphs.grip(grip, theme.dark_shadow, theme.highlight)

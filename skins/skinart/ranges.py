@@ -3,7 +3,7 @@ up-down buttons, and the group box (whose frame is drawn from the same kind of e
 
 from . import glyphs
 from .canvas import Canvas, mix, rounded_rect, segment, strip, triangle, union
-from .controls import STATE_ORDER, face
+from .controls import STATE_ORDER, face, glyph_colour
 from .frame import outline_shape
 
 FOUR_STATES = STATE_ORDER[:4]
@@ -18,10 +18,6 @@ def _margins(left, right, top, bottom):
     return {"LeftWidth": left, "RightWidth": right, "TopHeight": top, "BottomHeight": bottom}
 
 
-def _arrow_colour(theme, state):
-    return {"disabled": theme.shadow, "hot": theme.accent}.get(state, theme.text)
-
-
 def scroll_bars(theme, skin):
     """Scrollbar holds 23 square frames: the up, down, left and right buttons (four states
     each, frames 1-16), the grip drawn on a vertical thumb (normal, pressed, hot: 17-19),
@@ -32,7 +28,7 @@ def scroll_bars(theme, skin):
         for state in FOUR_STATES:
             button = face(theme, s, s, state, fill_outside=theme.track)
             glyphs.arrow(button, s / 2.0, s / 2.0 + (0.5 if state == "pressed" else 0), 7, direction,
-                         _arrow_colour(theme, state))
+                         glyph_colour(theme, state))
             frames.append(button)
     for vertical in (True, False):
         for state in ("normal", "pressed", "hot"):
@@ -156,7 +152,7 @@ def up_down(theme, skin):
     for direction in ("up", "down"):
         for state in FOUR_STATES:
             arrow = Canvas(9, 6)
-            glyphs.arrow(arrow, 4.5, 3.0, 7, direction, _arrow_colour(theme, state))
+            glyphs.arrow(arrow, 4.5, 3.0, 7, direction, glyph_colour(theme, state))
             arrows.append(arrow)
     skin.section("UpDown.Horz", {"Image": skin.image("updown-horz.bmp", strip(_each(buttons, Canvas.transposed))),
                                  "GlyphImage": skin.image("updown-glyph-horz.bmp",
