@@ -186,36 +186,54 @@ def _controls(folder, ini, frame, x0, y0):
     nine_slice(frame, pane.frame(1), x0 + 210, y0 + 64, 170, 60, margins, True, None)
     for i, n in enumerate((1, 2, 1)):
         tabs.draw(frame, n, x0 + 212 + i * 52, y0 + 44 + (0 if n == 2 else 2), 52, 22 - (0 if n == 2 else 2))
-    combo_edge = Element(folder, ini, "sunkedge", "Image", 4)
-    combo_button = Element(folder, ini, "combobutton", "Image", 4)
     extra = Element(folder, ini, "extraimages", "Image", 5)
-    combo_edge.draw(frame, 1, x0 + 10, y0 + 96, 150, 21)
-    combo_button.draw(frame, 4, x0 + 10 + 150 - 21, y0 + 98, 19, 17)
-    frame.blit(extra.frame(4), x0 + 10 + 150 - 21 + 4, y0 + 102)
+    combo, margins = built_combo(folder, ini)
+    for i, state in enumerate((1, 4)):
+        nine_slice(frame, combo.crop(50 * (state - 1), 0, 50 * state, 21), x0 + 10, y0 + 90 + i * 24, 150, 21,
+                   margins, True, MAGENTA)
     scroll = Element(folder, ini, "scrollbar", "Image", 23)
     track = Element(folder, ini, "horzscroll", "Image", 4)
     thumbs = int(ini["horzscrollthumb"].get("framecount", 3))
     thumb = Element(folder, ini, "horzscrollthumb", "Image", thumbs)
     s = scroll.image.height
-    track.draw(frame, 1, x0 + 10, y0 + 128, 190, s)
-    scroll.draw(frame, 9, x0 + 10, y0 + 128, s, s)
-    scroll.draw(frame, 13, x0 + 200 - s, y0 + 128, s, s)
-    thumb.draw(frame, 3, x0 + 60, y0 + 128, 50, s)
-    frame.blit(scroll.frame(22), x0 + 60 + 25 - s // 2, y0 + 128)
+    track.draw(frame, 1, x0 + 10, y0 + 142, 190, s)
+    scroll.draw(frame, 9, x0 + 10, y0 + 142, s, s)
+    scroll.draw(frame, 13, x0 + 200 - s, y0 + 142, s, s)
+    thumb.draw(frame, 3, x0 + 60, y0 + 142, 50, s)
+    frame.blit(scroll.frame(22), x0 + 60 + 25 - s // 2, y0 + 142)
     progress = Element(folder, ini, "progress", "Bitmap", 2 if int(ini["progress"].get("style", 0)) == 0 else 1)
     chunk = Element(folder, ini, "progress.chunk", "Image", 1)
-    progress.draw(frame, 1, x0 + 10, y0 + 154, 190, 16)
+    progress.draw(frame, 1, x0 + 10, y0 + 166, 190, 16)
     for k in range(10):
-        chunk.draw(frame, 1, x0 + 13 + k * chunk.image.width, y0 + 156, chunk.image.width, 12)
+        chunk.draw(frame, 1, x0 + 13 + k * chunk.image.width, y0 + 168, chunk.image.width, 12)
     channel = Element(folder, ini, "track", "Image", int(ini["track"].get("frame", 1)))
     knob = Element(folder, ini, "trackbar.thumbdown", "Image", 5)
-    channel.draw(frame, 1, x0 + 220, y0 + 140, 150, 6)
-    knob.draw(frame, 4, x0 + 280, y0 + 134, 11, 19)
+    channel.draw(frame, 1, x0 + 220, y0 + 150, 150, 6)
+    knob.draw(frame, 4, x0 + 280, y0 + 144, 11, 19)
     status = Element(folder, ini, "statusbaredges", "Image", 3)
     sy = frame.height - int(ini["personality"]["bottomtopheight"]) - 30
     status.draw(frame, 2, x0 + 2, sy, 200, 20)
     status.draw(frame, 2, x0 + 206, sy, 150, 20)
     frame.blit(extra.frame(5), x0 + 358, sy + 8)
+
+
+def built_combo(folder, ini, scroll_width=17):
+    """The combo box images the engine builds from SunkEdge, ComboButton and ExtraImages."""
+    edge = Element(folder, ini, "sunkedge", "Image", 4)
+    button = Element(folder, ini, "combobutton", "Image", 4)
+    extra = Element(folder, ini, "extraimages", "Image", 5)
+    s = scroll_width + 2
+    result = Canvas(200, 21)
+    for i in range(1, 5):
+        work = Canvas(50, 21)
+        edge.draw(work, i, 0, 0, 50, 21)
+        nine_slice(work, button.frame(i), 50 - s, 0, s, 21, button.margins, True, MAGENTA)
+        glyph = extra.frame(i)
+        work.blit(glyph, 50 - s + (s - glyph.width) // 2, (21 - glyph.height) // 2)
+        work.fill_rect(2, 2, 49 - s, 18, MAGENTA)
+        result.blit(work, 50 * (i - 1), 0, (-1, -1, -1))
+    left, top, _, bottom = edge.margins
+    return result, (2, top, s + 2, bottom)
 
 
 def main(argv):

@@ -166,7 +166,14 @@ def toolbar(theme, skin):
 def combo(theme, skin):
     """Combo box: the drop-down button, the sunk field around it, and ExtraImages, whose
     frames 1-4 are the button's arrow per state and frame 5 the status bar's size grip."""
-    buttons = strip([face(theme, 17, 21, state) for state in STATE_ORDER[:4]])
+    # The button sits inside the field: two transparent pixels above, right and below
+    # let the field's own edge show around it when the engine lays it over the field.
+    buttons = []
+    for state in STATE_ORDER[:4]:
+        button = Canvas(17, 21)
+        button.blit(face(theme, 15, 17, state), 0, 2)
+        buttons.append(button)
+    buttons = strip(buttons)
     skin.section("ComboButton", {"Image": skin.image("combo-button.bmp", buttons), "LeftWidth": 3,
                                  "RightWidth": 3, "TopHeight": 3, "BottomHeight": 3, "Trans": 1, "Tile": 0})
     fields = []
