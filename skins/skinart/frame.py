@@ -187,7 +187,10 @@ def caption_buttons(theme, skin):
     for section, glyph, hot, keys in layout:
         image = caption_button_image(theme, CAPTION_GLYPHS[glyph], hot)
         keys = dict(keys, Ycoord=y, ButtonImage=skin.image(f"caption-{glyph}.bmp", image))
-        if theme.caption_frames != 3:
+        # Without a frame key the engine counts 3 frames up to a width:height of 3.8 and 6
+        # beyond; the key is left out only where that already gives the right count.
+        derived = 3 if image.width / image.height <= 3.8 else 6
+        if derived != theme.caption_frames:
             keys["Frame"] = theme.caption_frames
         skin.section(section, keys)
     # The icon button draws the application's icon; without a frame key its image is unused.

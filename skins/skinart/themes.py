@@ -48,7 +48,7 @@ class Theme:
     text_alignment: int    # 0 left at TextShift, 1 centred
     # Caption buttons.
     caption_button: tuple  # width, height of one frame
-    caption_frames: int    # 4 written as a key; 3 left for the engine to derive
+    caption_frames: int    # written as a key unless the engine derives it from the shape
     caption_gap: int
     caption_hot: tuple
     caption_pressed: tuple
