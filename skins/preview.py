@@ -79,7 +79,7 @@ def text_bar(canvas, x, y, w, colour):
     canvas.fill_rect(x, y + 4, x + w * 2 // 3, y + 6, colour)
 
 
-def compose(folder, active, width=420, height=300):
+def compose(folder, active, width=560, height=330):
     ini = read_definition(folder)
     p = ini["personality"]
     back = (128, 128, 128)
@@ -112,6 +112,7 @@ def compose(folder, active, width=420, height=300):
     _caption(folder, ini, frame, active, width, lw, rw, th)
     _menu_bar(folder, ini, frame, active, lw, rw, th, width)
     _controls(folder, ini, frame, lw, th + 20)
+    _more_controls(folder, ini, frame, lw + 400, th + 20)
     canvas.blit(frame, 0, 0)
     return canvas
 
@@ -215,6 +216,41 @@ def _controls(folder, ini, frame, x0, y0):
     status.draw(frame, 2, x0 + 2, sy, 200, 20)
     status.draw(frame, 2, x0 + 206, sy, 150, 20)
     frame.blit(extra.frame(5), x0 + 358, sy + 8)
+
+
+def _more_controls(folder, ini, frame, x0, y0):
+    """Header, tool buttons, up-down, group box and a pop-up menu."""
+    text = tuple(int(v) for v in ini["colours"]["buttontext"].split())
+    header = Element(folder, ini, "headerbar", "Image", int(ini["headerbar"].get("frame", 0)) or 5)
+    for i, state in enumerate((1, 4, 2)):
+        header.draw(frame, state, x0 + i * 45, y0 + 6, 45, 20)
+        text_bar(frame, x0 + 6 + i * 45, y0 + 12, 26, text)
+    tools = Element(folder, ini, "toolbars", "Image", 5)
+    for i, state in enumerate((1, 4, 2, 5)):
+        tools.draw(frame, state, x0 + i * 26, y0 + 32, 24, 24)
+        frame.fill_rect(x0 + i * 26 + 7, y0 + 39, x0 + i * 26 + 17, y0 + 49, (200, 150, 60))
+    updown = Element(folder, ini, "updown.vert", "Image", 8)
+    arrows = Element(folder, ini, "updown.vert", "GlyphImage", 8)
+    for i, state in enumerate((1, 8)):
+        updown.draw(frame, state, x0 + 110, y0 + 32 + i * 11, 16, 11)
+        frame.blit(arrows.frame(state), x0 + 110 + 4, y0 + 32 + i * 11 + 3)
+    edge = Element(folder, ini, "groupboxedge", "Image", 2)
+    label = Element(folder, ini, "groupbox", "Image", 1)
+    edge.draw(frame, 1, x0, y0 + 70, 140, 60)
+    label.draw(frame, 1, x0 + 8, y0 + 62, 60, 16)
+    text_bar(frame, x0 + 16, y0 + 67, 40, text)
+    background = Element(folder, ini, "menubackground", "Image", 1)
+    item = Element(folder, ini, "menuitem", "Image", 5)
+    menu_text = tuple(int(v) for v in ini["colours"]["menutext"].split())
+    selected_text = tuple(int(v) for v in ini["colours"]["hilighttext"].split())
+    mx, my = x0 + 10, y0 + 140
+    background.draw(frame, 1, mx, my, 120, 92)
+    rows = [(1, menu_text), (4, selected_text), (2, None), (3, (150, 150, 150)), (1, menu_text)]
+    for i, (state, colour) in enumerate(rows):
+        y = my + 3 + i * 17
+        item.draw(frame, state, mx + 3, y, 114, 17)
+        if colour:
+            text_bar(frame, mx + 12, y + 6, 50, colour)
 
 
 def built_combo(folder, ini, scroll_width=17):

@@ -225,7 +225,7 @@ def menus(theme, skin):
     for kind in ("normal", "separator", "disabled", "selected", "selected-disabled"):
         item = Canvas(24, 20)
         if kind == "separator":
-            item.fill_rect(m, 9, 24 - m, 10, theme.shadow)
+            item.fill_rect(m, 9, 24 - m, 10, mix(theme.menu_text, theme.menu, 0.3))
             item.fill_rect(m, 10, 24 - m, 11, mix(theme.highlight, theme.menu, 0.6))
         elif kind.startswith("selected"):
             fill = theme.selection if kind == "selected" else mix(theme.shadow, theme.menu, 0.35)
