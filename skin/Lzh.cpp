@@ -94,16 +94,13 @@ void TLZH::Decode(std::int32_t byteCount, const TWriteProc& write, const TReadPr
   }
 }
 
-std::vector<std::uint8_t> LzhDecode(std::span<const std::uint8_t> input, std::int32_t byteCount) {
-  std::vector<std::uint8_t> output;
-  if (byteCount > 0) output.reserve(static_cast<std::size_t>(byteCount));
+void LzhDecode(std::span<const std::uint8_t> input, std::int32_t byteCount, TStream& output) {
   std::size_t position = 0;
   TLZH decoder;
   decoder.Decode(
       byteCount,
       [&](const std::uint8_t* buffer, int count, int& actual) {
-        output.insert(output.end(), buffer, buffer + count);
-        actual = count;
+        actual = static_cast<int>(output.Write(buffer, count));
       },
       [&](std::uint8_t* buffer, int requested, int& actual) {
         const std::size_t left = input.size() - position;
@@ -111,5 +108,4 @@ std::vector<std::uint8_t> LzhDecode(std::span<const std::uint8_t> input, std::in
         std::copy_n(input.begin() + static_cast<std::ptrdiff_t>(position), actual, buffer);
         position += static_cast<std::size_t>(actual);
       });
-  return output;
 }

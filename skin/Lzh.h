@@ -5,13 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <stdexcept>
-#include <vector>
 
-class ElzhException : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+#include "toolkit/Classes.h"
+
+TOOLKIT_EXCEPTION(ElzhException, Exception);
 
 class TLZH {
  public:
@@ -38,5 +35,5 @@ class TLZH {
   std::uint8_t bitCount_ = 0;
 };
 
-// Decodes a whole stream held in memory.
-std::vector<std::uint8_t> LzhDecode(std::span<const std::uint8_t> input, std::int32_t byteCount);
+// Decodes a stream held in memory, writing the bytes to output at its position.
+void LzhDecode(std::span<const std::uint8_t> input, std::int32_t byteCount, TStream& output);

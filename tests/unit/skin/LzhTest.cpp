@@ -18,6 +18,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
+Bytes LzhDecode(const Bytes& input, std::int32_t byteCount) {
+  TMemoryStream output;
+  ::LzhDecode(input, byteCount, output);
+  return output.Bytes();
+}
+
 Bytes RoundTrip(const Bytes& input) {
   return LzhDecode(LzhEncode(input), static_cast<std::int32_t>(input.size()));
 }

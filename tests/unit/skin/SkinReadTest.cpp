@@ -1,0 +1,310 @@
+// The skin file reader: container versions, the name list, lookups, and what it does
+// with damaged or hostile files.
+
+#include <gtest/gtest.h>
+
+#include "platform/Platform.h"
+#include "skin/SkinRead.h"
+#include "skin/SkinWrite.h"
+#include "tests/unit/skin/SkinFiles.h"
+
+namespace {
+
+using namespace skintest;
+
+class SkinReadTest : public ::testing::Test {
+ protected:
+  SkinReadTest() {
+    reader.SetWarning([this](const std::string& message) { warnings.push_back(message); });
+  }
+
+  bool LoadFile(const Bytes& file) {
+    TMemoryStream raw;
+    Fill(raw, file);
+    return reader.LoadFromStream(raw);
+  }
+  bool Load(const RawContainer& container) { return LoadFile(PackSkinFile(container.Build())); }
+
+  std::string Entry(const std::string& name) {
+    TMemoryStream target;
+    reader.GetEntry(name, target);
+    EXPECT_EQ(target.Position(), 0);
+    return std::string(target.Bytes().begin(), target.Bytes().end());
+  }
+
+  TSkinReader reader;
+  std::vector<std::string> warnings;
+};
+
+RawContainer ThreeEntries() {
+  RawContainer c;
+  c.names = "SKIN.INI\r\nLeft.BMP\r\ntop.bmp\r\n";
+  c.sizes = {5, 3, 4};
+  c.data = ToBytes("[ini]LLLTTTT");
+  return c;
+}
+
+TEST_F(SkinReadTest, ReadsNamesInLowerCaseAndEntriesInOrder) {
+  ASSERT_TRUE(Load(ThreeEntries()));
+  EXPECT_EQ(reader.Names(), (std::vector<std::string>{"skin.ini", "left.bmp", "top.bmp"}));
+  EXPECT_EQ(Entry("left.bmp"), "LLL");
+  EXPECT_EQ(Entry("Left.bmp"), "LLL");
+  EXPECT_EQ(Entry("TOP.BMP"), "TTTT");
+  EXPECT_EQ(Entry("skin.ini"), "[ini]");
+  EXPECT_EQ(Entry("missing.bmp"), "");
+  EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(SkinReadTest, FindEntryMatchesAFragmentCaseSensitively) {
+  ASSERT_TRUE(Load(ThreeEntries()));
+  TMemoryStream target;
+  std::string name = "unchanged";
+  reader.FindEntry(".INI", target, name);
+  EXPECT_EQ(target.Size(), 0);
+  EXPECT_EQ(name, "unchanged");
+  reader.FindEntry(".ini", target, name);
+  EXPECT_EQ(name, "skin.ini");
+  EXPECT_EQ(std::string(target.Bytes().begin(), target.Bytes().end()), "[ini]");
+  EXPECT_EQ(target.Position(), 0);
+  reader.FindEntry(".bmp", target, name);
+  EXPECT_EQ(name, "left.bmp");
+}
+
+TEST_F(SkinReadTest, LookupsReplaceWhatTheTargetHeld) {
+  ASSERT_TRUE(Load(ThreeEntries()));
+  TMemoryStream target;
+  Fill(target, ToBytes("old content, longer than the entry"));
+  target.SetPosition(7);
+  reader.GetEntry("top.bmp", target);
+  EXPECT_EQ(target.Bytes(), ToBytes("TTTT"));
+  EXPECT_EQ(target.Position(), 0);
+  reader.GetEntry("nothing.bmp", target);
+  EXPECT_EQ(target.Size(), 0);
+}
+
+TEST_F(SkinReadTest, LineBreaksOfTheNameList) {
+  for (const char* names : {"a\r\nb\r\nc", "a\rb\rc\r", "a\nb\nc\n", "a\r\nb\nc\r"}) {
+    RawContainer c;
+    c.names = names;
+    c.sizes = {1, 1, 1};
+    c.data = ToBytes("123");
+    ASSERT_TRUE(Load(c)) << names;
+    EXPECT_EQ(reader.Count(), 3) << names;
+    EXPECT_EQ(Entry("c"), "3") << names;
+  }
+}
+
+TEST_F(SkinReadTest, DuplicateNamesGiveTheFirst) {
+  RawContainer c;
+  c.names = "a.bmp\r\nA.BMP\r\n";
+  c.sizes = {1, 2};
+  c.data = ToBytes("12");
+  ASSERT_TRUE(Load(c));
+  EXPECT_EQ(Entry("a.bmp"), "1");
+}
+
+TEST_F(SkinReadTest, EmptyEntryIsFoundButEmpty) {
+  RawContainer c;
+  c.names = "empty.ini\r\nnext.bmp\r\n";
+  c.sizes = {0, 2};
+  c.data = ToBytes("NB");
+  ASSERT_TRUE(Load(c));
+  TMemoryStream target;
+  std::string name;
+  reader.FindEntry(".ini", target, name);
+  EXPECT_EQ(name, "empty.ini");
+  EXPECT_EQ(target.Size(), 0);
+  EXPECT_EQ(Entry("next.bmp"), "NB");
+}
+
+TEST_F(SkinReadTest, TheFourVersionsGiveTheSameResult) {
+  const std::vector<TSkinEntry> entries = {
+      {"Skin.ini", ToBytes("[Personality]\r\nLeft=left.bmp\r\n")},
+      {"left.bmp", Bytes(300, 0x42)},
+      {"empty.bmp", {}},
+  };
+  for (std::int32_t version : {20000, 30000, 40000, 50000}) {
+    ASSERT_TRUE(LoadFile(BuildSkinFile(version, entries))) << version;
+    EXPECT_EQ(reader.Header().version, version);
+    EXPECT_EQ(reader.Names(), (std::vector<std::string>{"skin.ini", "left.bmp", "empty.bmp"}));
+    EXPECT_EQ(Entry("left.bmp"), std::string(300, 0x42)) << version;
+    EXPECT_EQ(Entry("skin.ini"), "[Personality]\r\nLeft=left.bmp\r\n") << version;
+  }
+}
+
+TEST_F(SkinReadTest, SkippedBlockContentIsIgnored) {
+  for (auto [version, skipped] : {std::pair{30000, 256}, std::pair{40000, 80}, std::pair{50000, 48}}) {
+    RawContainer c = ThreeEntries();
+    c.version = version;
+    c.skippedBlock = Bytes(static_cast<std::size_t>(skipped), '\n');  // would read as names
+    ASSERT_TRUE(Load(c)) << version;
+    EXPECT_EQ(reader.Count(), 3) << version;
+    EXPECT_EQ(Entry("top.bmp"), "TTTT") << version;
+  }
+}
+
+TEST_F(SkinReadTest, UnknownVersionIsRefusedWithTheMessage) {
+  ASSERT_TRUE(Load(ThreeEntries()));
+  RawContainer c = ThreeEntries();
+  c.version = 10000;
+  EXPECT_FALSE(Load(c));
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "This is Older Skin File\rPlease update to new version !");
+  EXPECT_EQ(reader.Count(), 0);
+  EXPECT_EQ(Entry("top.bmp"), "");
+}
+
+TEST_F(SkinReadTest, FilesTooShortForAHeaderAreRefused) {
+  for (const Bytes& file : {Bytes{}, Bytes{0x03}, PackSkinFile(Bytes{0x20, 0x4E, 0, 0, 1})}) {
+    EXPECT_FALSE(LoadFile(file)) << file.size();
+  }
+  EXPECT_EQ(warnings.size(), 3u);
+}
+
+TEST_F(SkinReadTest, MoreThan1001NamesAreRefused) {
+  RawContainer c;
+  for (int i = 0; i < 1001; ++i) c.names += "n" + std::to_string(i) + "\r\n";
+  c.sizes.assign(1001, 0);
+  ASSERT_TRUE(Load(c));
+  EXPECT_EQ(reader.Count(), 1001);
+
+  c.names += "one.too.many\r\n";
+  c.sizes.push_back(0);
+  EXPECT_FALSE(Load(c));
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], TSkinReader::kOlderSkinMessage);
+  EXPECT_EQ(reader.Count(), 0);
+}
+
+TEST_F(SkinReadTest, EntriesReachingPastTheDataAreMissing) {
+  RawContainer c;
+  c.names = "a\r\nb\r\nc\r\n";
+  c.sizes = {2, 5, 1};
+  c.data = ToBytes("AAbbb");  // b reaches one byte past the data
+  ASSERT_TRUE(Load(c));
+  EXPECT_EQ(Entry("a"), "AA");
+  EXPECT_EQ(Entry("b"), "");
+  EXPECT_EQ(Entry("c"), "");
+  EXPECT_EQ(reader.PresentCount(), 1);
+}
+
+TEST_F(SkinReadTest, ANegativeSizeMakesItAndEveryLaterEntryMissing) {
+  RawContainer c;
+  c.names = "a\r\nb\r\nc\r\n";
+  c.sizes = {2, -1, 1};
+  c.data = ToBytes("AABC");
+  ASSERT_TRUE(Load(c));
+  EXPECT_EQ(Entry("a"), "AA");
+  EXPECT_EQ(Entry("b"), "");
+  EXPECT_EQ(Entry("c"), "");
+}
+
+// Sizes whose 32-bit sum wraps round to a small or negative offset.
+TEST_F(SkinReadTest, SizesOverflowingA32BitSumAreMissing) {
+  RawContainer c;
+  c.names = "a\r\nhuge1\r\nhuge2\r\nz\r\n";
+  c.sizes = {1, 0x7FFFFFFF, 0x7FFFFFFF, 2};
+  c.data = ToBytes("Azz");
+  ASSERT_TRUE(Load(c));
+  EXPECT_EQ(Entry("a"), "A");
+  EXPECT_EQ(Entry("huge1"), "");
+  EXPECT_EQ(Entry("z"), "");
+}
+
+TEST_F(SkinReadTest, TruncatedDirectoryLeavesEntriesMissing) {
+  RawContainer c = ThreeEntries();
+  Bytes container = c.Build();
+  const std::size_t sizeTable = 16 + 48 + c.names.size();
+  container.resize(sizeTable + 6);  // the first size and half of the second
+  ASSERT_TRUE(LoadFile(PackSkinFile(container)));
+  EXPECT_EQ(reader.Count(), 3);
+  EXPECT_EQ(reader.PresentCount(), 0);  // the first has no data left
+
+  RawContainer longNames = ThreeEntries();
+  Bytes claimsMore = longNames.Build();
+  claimsMore[4] = 0xFF;  // the name list claims more than the container holds
+  claimsMore[5] = 0x7F;
+  ASSERT_TRUE(LoadFile(PackSkinFile(claimsMore)));
+  EXPECT_EQ(reader.PresentCount(), 0);
+}
+
+TEST_F(SkinReadTest, ImplausibleUnpackedSizeIsRefusedBeforeDecoding) {
+  reader.SetMaxContainerSize(1000);
+  Bytes file = PackSkinFile(ThreeEntries().Build());
+  ASSERT_TRUE(LoadFile(file));
+  file[0] = 0x01;
+  file[1] = 0x10;  // 4097 bytes claimed
+  EXPECT_FALSE(LoadFile(file));
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("4097"), std::string::npos);
+}
+
+TEST_F(SkinReadTest, ReloadingReplacesTheEntries) {
+  ASSERT_TRUE(Load(ThreeEntries()));
+  RawContainer other;
+  other.names = "x\r\n";
+  other.sizes = {2};
+  other.data = ToBytes("XY");
+  ASSERT_TRUE(Load(other));
+  EXPECT_EQ(reader.Count(), 1);
+  EXPECT_EQ(Entry("x"), "XY");
+  EXPECT_EQ(Entry("top.bmp"), "");
+}
+
+TEST(SkinReadWarning, GoesToThePlatformWarningBoxUnlessReplaced) {
+  std::vector<std::string> shown;
+  auto previous = pelmar::platform::SetWarningSink(
+      [&](const std::string& title, const std::string& text) { shown.push_back(title + "|" + text); });
+  RawContainer c = ThreeEntries();
+  c.version = 0;
+  TSkinReader reader;
+  TMemoryStream raw;
+  Fill(raw, PackSkinFile(c.Build()));
+  EXPECT_FALSE(reader.LoadFromStream(raw));
+  pelmar::platform::SetWarningSink(previous);
+  EXPECT_EQ(shown, (std::vector<std::string>{"Pelmar|This is Older Skin File\rPlease update to new version !"}));
+}
+
+TEST(SkinReadDecompress, WritesExactlyTheDeclaredSize) {
+  const Bytes container = ThreeEntries().Build();
+  TMemoryStream source;
+  TMemoryStream target;
+  Fill(source, PackSkinFile(container));
+  TSkinReader::Decompress(source, target);
+  EXPECT_EQ(target.Bytes(), container);
+  EXPECT_EQ(target.Position(), 0);
+
+  Bytes negative = PackSkinFile(container);
+  negative[3] = 0x80;
+  Fill(source, negative);
+  TSkinReader::Decompress(source, target);
+  EXPECT_EQ(target.Size(), 0);
+}
+
+TEST(SkinWrite, RefusesWhatAReaderCouldNotGiveBack) {
+  const Bytes one{1};
+  EXPECT_THROW(BuildSkinContainer(45000, {{"a", one}}), ESkinWriteError);
+  EXPECT_THROW(BuildSkinContainer(50000, {{"a.bmp", one}, {"A.bmp", one}}), ESkinWriteError);
+  EXPECT_THROW(BuildSkinContainer(50000, {{"bad\nname", one}}), ESkinWriteError);
+  EXPECT_THROW(BuildSkinContainer(50000, {{"", one}}), ESkinWriteError);
+  std::vector<TSkinEntry> many(1002);
+  for (std::size_t i = 0; i < many.size(); ++i) many[i].name = "e" + std::to_string(i);
+  EXPECT_THROW(BuildSkinContainer(50000, many), ESkinWriteError);
+  many.pop_back();
+  EXPECT_NO_THROW(BuildSkinContainer(50000, many));
+}
+
+TEST(SkinWrite, LaysOutTheContainerField_by_field) {
+  const Bytes container = BuildSkinContainer(30000, {{"Ab.ini", ToBytes("xyz")}});
+  RawContainer expected;
+  expected.version = 30000;
+  expected.skippedBlock = Bytes(256, 0);
+  expected.names = "Ab.ini\r\n";
+  expected.sizes = {3};
+  expected.data = ToBytes("xyz");
+  Bytes built = expected.Build();
+  std::fill(built.begin() + 8, built.begin() + 16, 0);  // the writer leaves these zero
+  EXPECT_EQ(container, built);
+}
+
+}  // namespace
