@@ -1,0 +1,66 @@
+#include "engine/BatchRun.h"
+
+#include <algorithm>
+
+#include "platform/Platform.h"
+#include "util/MovraTPU.h"
+
+namespace pelmar {
+
+std::vector<std::string> HtmlFileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : platform::FindEntries(WithPathDelimiter(folder), "*.html"))
+        if (!entry.folder)
+            names.push_back(entry.name);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return platform::CompareFileNames(a, b) < 0; });
+    return names;
+}
+
+WorkList CurrentFolderWorkList(const std::string& folder, const std::vector<std::string>& names) {
+    const std::string base = WithPathDelimiter(folder);
+    WorkList work;
+    for (const auto& name : names)
+        work.push_back({base + name, name});
+    return work;
+}
+
+WorkList SubfolderWorkList(const std::string& folder) {
+    std::vector<std::string> paths;
+    FindFiles(folder, "*.html", paths);
+    WorkList work;
+    for (auto& path : paths)
+        work.push_back({path, path});
+    return work;
+}
+
+std::string LogLine(std::int32_t count, const std::string& name) {
+    return IntToText(count) + " tags replaced in " + name;
+}
+
+std::uint32_t BatchSeed() {
+    auto counter = platform::HighResolutionCounter();
+    return counter ? static_cast<std::uint32_t>(*counter) : platform::MillisecondTick();
+}
+
+bool BackupWarningDue(const std::string& appDir) {
+    return !platform::FileExists(WithPathDelimiter(appDir) + "Pelmar.INI");
+}
+
+void ProcessWorkList(const WorkList& work, const FileProcessor& process, const LogSink& log) {
+    for (const auto& item : work)
+        log(LogLine(process(item), item.logName));
+}
+
+void RunBatch(BatchKind kind, const std::string& appDir, const std::function<WorkList()>& buildWorkList,
+              RandomGenerator& random, const FileProcessor& process, const LogSink& log) {
+    if (BackupWarningDue(appDir))
+        ShowWarning(kBackupWarning);
+    random.Seed(BatchSeed());
+    ProcessWorkList(buildWorkList(), process, log);
+    ShortBeep();
+    if (kind == BatchKind::AllSubfolders)
+        ShortBeep();
+}
+
+}  // namespace pelmar

@@ -1,0 +1,36 @@
+#pragma once
+// Text files as the program's text boxes load and save them: loading turns every line
+// break (CR LF, a lone CR, a lone LF) into CR LF and changes nothing else; saving writes
+// the text byte for byte.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace pelmar {
+
+// "Cannot open file "<full path>". <system's description>"
+class EFOpenError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "Cannot create file "<full path>". <system's description>"
+class EFCreateError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::string NormalizeLineBreaks(std::string_view text);
+
+// The file's bytes as they are. Throws EFOpenError.
+std::string ReadFileBytes(const std::string& path);
+
+// The file's text with its line breaks made CR LF. Throws EFOpenError.
+std::string LoadTextFile(const std::string& path);
+
+// Replaces or creates the file with exactly `text`, in one step: on failure the file is
+// as it was. Throws EFCreateError.
+void SaveTextFile(const std::string& path, const std::string& text);
+
+}  // namespace pelmar

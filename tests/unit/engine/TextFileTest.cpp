@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/KeywordList.h"
+#include "engine/TextFile.h"
+#include "platform/Platform.h"
+#include "tests/unit/platform/TempFolder.h"
+
+namespace pelmar {
+namespace {
+
+using testing::TempFolder;
+
+TEST(NormalizeLineBreaks, MakesEveryKindOfLineBreakCrLfAndNothingElse) {
+    EXPECT_EQ(NormalizeLineBreaks("a\nb\rc\r\nd"), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(NormalizeLineBreaks("\r\r\n\n\r"), "\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(NormalizeLineBreaks("end\n"), "end\r\n");
+    EXPECT_EQ(NormalizeLineBreaks("no break"), "no break");
+    EXPECT_EQ(NormalizeLineBreaks(std::string("\0\n", 2)), std::string("\0\r\n", 3));
+}
+
+TEST(TextFile, LoadsWithCrLfAndSavesByteForByte) {
+    TempFolder folder;
+    std::string path = folder.Write("t.txt", "one\ntwo\rthree");
+    EXPECT_EQ(LoadTextFile(path), "one\r\ntwo\r\nthree");
+    SaveTextFile(path, "saved\r\nno final break");
+    EXPECT_EQ(TempFolder::Read(path), "saved\r\nno final break");
+}
+
+TEST(TextFile, NamesTheFullPathAndTheReasonWhenItCannotOpen) {
+    TempFolder folder;
+    const std::string path = folder / "missing.html";
+    try {
+        LoadTextFile(path);
+        FAIL() << "no error";
+    } catch (const EFOpenError& error) {
+        std::string prefix = "Cannot open file \"" + path + "\". ";
+        std::string message = error.what();
+        EXPECT_EQ(message.substr(0, prefix.size()), prefix);
+        EXPECT_GT(message.size(), prefix.size());
+    }
+}
+
+TEST(TextFile, NamesTheFullPathWhenItCannotCreateAndKeepsTheOldFile) {
+    TempFolder folder;
+    std::string path = folder.Write("locked.txt", "old");
+    TempFolder::MakeReadOnly(path);
+    try {
+        SaveTextFile(path, "new");
+        FAIL() << "no error";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + path + "\". ", 0), 0u) << error.what();
+    }
+    EXPECT_EQ(TempFolder::Read(path), "old");
+}
+
+TEST(KeywordList, HoldsTheSingleDefaultPhraseKeywords) {
+    EXPECT_EQ(KeywordList().Lines(), PhraseList{"keywords"});
+}
+
+TEST(KeywordList, CountsLinesWithoutAnEmptyLastOne) {
+    KeywordList list;
+    list.SetText("one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(list.Lines(), (PhraseList{"one", "two", "three"}));
+    list.SetText("one\r\n\r\nthree");
+    EXPECT_EQ(list.Lines(), (PhraseList{"one", "", "three"}));
+    list.SetText("lone\rcr\nlf");
+    EXPECT_EQ(list.Lines(), (PhraseList{"lone", "cr", "lf"}));
+    list.SetText("");
+    EXPECT_TRUE(list.Lines().empty());
+    list.SetText("\r\n");
+    EXPECT_EQ(list.Lines(), PhraseList{""});
+    list.SetText("  spaced  ");
+    EXPECT_EQ(list.Lines(), PhraseList{"  spaced  "});
+}
+
+TEST(KeywordList, CutsLongLinesToTheirFirst4096Characters) {
+    KeywordList list;
+    list.SetText(std::string(5000, 'k') + "\r\nshort");
+    PhraseList lines = list.Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(4096, 'k'));
+    EXPECT_EQ(lines[1], "short");
+}
+
+TEST(KeywordList, LoadsWithCrLfAndSavesBackExactly) {
+    TempFolder folder;
+    std::string path = folder.Write("Keywords.txt", "red apples\nblue sky\n");
+    KeywordList list;
+    ASSERT_TRUE(list.LoadFrom(path));
+    EXPECT_EQ(list.Text(), "red apples\r\nblue sky\r\n");
+    EXPECT_EQ(list.Lines(), (PhraseList{"red apples", "blue sky"}));
+    list.SetText("typed\r\nno break at end");
+    list.SaveTo(path);
+    EXPECT_EQ(TempFolder::Read(path), "typed\r\nno break at end");
+}
+
+TEST(KeywordList, KeepsItsTextWhenTheFileIsMissing) {
+    TempFolder folder;
+    KeywordList list;
+    EXPECT_FALSE(list.LoadFrom(folder / "Keywords.txt"));
+    EXPECT_EQ(list.Text(), "keywords");
+}
+
+TEST(KeywordList, LivesBesideTheProgram) {
+    EXPECT_EQ(KeywordFilePath(), platform::ProgramPath().substr(0, platform::ProgramPath().rfind(
+                                                                        platform::kPathDelimiter) + 1) +
+                                     "Keywords.txt");
+}
+
+}  // namespace
+}  // namespace pelmar
