@@ -261,7 +261,7 @@ bool SetPropText(TObject& object, std::string_view path, std::string_view text) 
 
 TPersistent* GetObjectProp(const TObject& object, std::string_view path) {
     const TPropRef ref = FindProp(const_cast<TObject&>(object), path);
-    if (!ref || ref.Info->Kind != tkClass) return nullptr;
+    if (!ref || (ref.Info->Kind != tkClass && ref.Info->Kind != tkComponent)) return nullptr;
     return ref.Info->GetObj(*ref.Instance);
 }
 
@@ -277,6 +277,14 @@ bool SetMethodProp(TObject& object, std::string_view path, TObject& methodOwner,
         throw EPropertyError(Format("%s has no handler named %s", methodOwner.ClassName().c_str(),
                                     std::string(methodName).c_str()));
     ref.Info->SetMethod(*ref.Instance, TMethod{&methodOwner, method});
+    return true;
+}
+
+bool SetComponentProp(TObject& object, std::string_view path, TComponent* value) {
+    const TPropRef ref = FindProp(object, path);
+    if (!ref || ref.Info->Kind != tkComponent) return false;
+    CheckWritable(*ref.Info);
+    ref.Info->SetComp(*ref.Instance, value);
     return true;
 }
 
@@ -303,6 +311,10 @@ std::string PropValueToText(const TObject& instance, const TPropInfo& prop) {
         case tkClass: {
             const TPersistent* object = prop.GetObj(instance);
             return object ? object->ClassName() : std::string();
+        }
+        case tkComponent: {
+            const auto* component = dynamic_cast<const TComponent*>(prop.GetObj(instance));
+            return component ? component->Name() : std::string();
         }
         case tkStringList: {
             std::string text;
@@ -340,6 +352,16 @@ static std::int64_t OrdinalFromText(const TPropInfo& prop, std::string_view text
     throw EConvertError(Format("'%s' is not a valid value", trimmed.c_str()));
 }
 
+// The component a reference names, seen from `instance`: a sibling or the owner itself.
+static TComponent* ComponentNamed(const TObject& instance, const std::string& name) {
+    if (name.empty()) return nullptr;
+    const auto* self = dynamic_cast<const TComponent*>(&instance);
+    TComponent* owner = self ? self->Owner() : nullptr;
+    if (owner && SameText(owner->Name(), name)) return owner;
+    if (TComponent* found = owner ? owner->FindComponent(name) : nullptr) return found;
+    throw EConvertError(Format("No component named %s", name.c_str()));
+}
+
 void PropValueFromText(TObject& instance, const TPropInfo& prop, std::string_view text) {
     CheckWritable(prop);
     try {
@@ -347,6 +369,8 @@ void PropValueFromText(TObject& instance, const TPropInfo& prop, std::string_vie
             prop.SetOrd(instance, OrdinalFromText(prop, text));
         } else if (prop.Kind == tkString) {
             prop.SetStr(instance, std::string(text));
+        } else if (prop.Kind == tkComponent) {
+            prop.SetComp(instance, ComponentNamed(instance, Trim(text)));
         } else if (prop.Kind == tkStringList) {
             TStringList lines;
             lines.SetText(text);
@@ -368,6 +392,7 @@ bool IsDefaultValue(const TObject& instance, const TPropInfo& prop) {
         case tkStringList:
             return prop.GetList(instance).empty();
         case tkClass:
+        case tkComponent:
             return prop.GetObj(instance) == nullptr;
         default:
             return prop.DefaultValue && *prop.DefaultValue == prop.GetOrd(instance);

@@ -120,6 +120,7 @@ enum TTypeKind {
     tkString,
     tkColor,
     tkClass,       // an owned object (Font, Lines): nested properties, Assign to set
+    tkComponent,   // a reference to another component (Menu, ActivePage): by its name
     tkStringList,  // a list of strings: the "Strings" property of TStrings
     tkMethod,      // an event
 };
@@ -128,14 +129,16 @@ struct TPropInfo {
     std::string Name;
     TTypeKind Kind = tkInteger;
     const TEnumInfo* Elements = nullptr;    // names for tkEnumeration and tkSet
-    const TClassInfo* ObjectClass = nullptr;  // class of a tkClass property
+    // Class of a tkClass or tkComponent property (a function: a class may refer to itself).
+    const TClassInfo& (*ObjectClass)() = nullptr;
     const std::type_info* Signature = nullptr;  // typeid(void(A...)) of a tkMethod property
 
     std::function<std::int64_t(const TObject&)> GetOrd;
     std::function<void(TObject&, std::int64_t)> SetOrd;
     std::function<std::string(const TObject&)> GetStr;
     std::function<void(TObject&, const std::string&)> SetStr;
-    std::function<TPersistent*(const TObject&)> GetObj;
+    std::function<TPersistent*(const TObject&)> GetObj;  // tkClass and tkComponent
+    std::function<void(TObject&, TComponent*)> SetComp;
     std::function<std::vector<std::string>(const TObject&)> GetList;
     std::function<void(TObject&, const std::vector<std::string>&)> SetList;
     std::function<TMethod(const TObject&)> GetMethod;
@@ -144,7 +147,7 @@ struct TPropInfo {
     std::optional<std::int64_t> DefaultValue;  // ordinal kinds
     std::function<bool(const TObject&)> IsStored;  // null: stored
 
-    bool Writable() const { return SetOrd || SetStr || SetList || SetMethod || GetObj; }
+    bool Writable() const { return SetOrd || SetStr || SetList || SetMethod || SetComp || Kind == tkClass; }
     bool IsOrdinal() const {
         return Kind == tkInteger || Kind == tkBoolean || Kind == tkEnumeration || Kind == tkSet ||
                Kind == tkColor;
@@ -177,7 +180,7 @@ struct TMethodInfo {
 // A published component field of a form: "object btnOk: TButton" stores the new button in it.
 struct TFieldInfo {
     std::string Name;
-    const TClassInfo* FieldClass = nullptr;
+    const TClassInfo& (*FieldClass)() = nullptr;
     // Stores `component` in the field of `self`; false when its class does not fit the field.
     std::function<bool(TObject& self, TComponent* component)> Set;
 };
@@ -299,9 +302,29 @@ struct TProps {
         TPropInfo p;
         p.Name = std::move(name);
         p.Kind = tkClass;
-        p.ObjectClass = &T::StaticClass();
+        p.ObjectClass = &T::StaticClass;
         p.GetObj = [get](const TObject& o) -> TPersistent* {
             return std::invoke(get, static_cast<const C&>(o));
+        };
+        return p;
+    }
+    // A reference to another component; form files name it, and the reader resolves the
+    // name among the root's components once the whole file is read.
+    template <class G, class S>
+    static TPropInfo Component(std::string name, G get, S set) {
+        using T = std::remove_pointer_t<std::decay_t<std::invoke_result_t<G, const C&>>>;
+        TPropInfo p;
+        p.Name = std::move(name);
+        p.Kind = tkComponent;
+        p.ObjectClass = &T::StaticClass;
+        p.GetObj = [get](const TObject& o) -> TPersistent* {
+            return std::invoke(get, static_cast<const C&>(o));
+        };
+        p.SetComp = [set](TObject& o, TComponent* c) {
+            T* typed = dynamic_cast<T*>(c);
+            if (c && !typed)
+                throw EPropertyError(Format("%s is not a %s", c->Name().c_str(), T::StaticClass().Name.c_str()));
+            std::invoke(set, static_cast<C&>(o), typed);
         };
         return p;
     }
@@ -353,7 +376,7 @@ struct TProps {
     static TFieldInfo Field(std::string name, T* C::*field) {
         TFieldInfo f;
         f.Name = std::move(name);
-        f.FieldClass = &T::StaticClass();
+        f.FieldClass = &T::StaticClass;
         f.Set = [field](TObject& self, TComponent* component) {
             T* typed = dynamic_cast<T*>(component);
             if (component && !typed) return false;
@@ -391,6 +414,8 @@ bool SetOrdProp(TObject& object, std::string_view path, std::int64_t value);
 std::optional<std::string> GetPropText(const TObject& object, std::string_view path);
 bool SetPropText(TObject& object, std::string_view path, std::string_view text);
 TPersistent* GetObjectProp(const TObject& object, std::string_view path);
+// Sets a component reference (null clears it).
+bool SetComponentProp(TObject& object, std::string_view path, TComponent* value);
 // Binds a published handler of `methodOwner` (a form) by name; raises EPropertyError when
 // it has no such handler or the handler does not fit the event; false when no such event.
 bool SetMethodProp(TObject& object, std::string_view path, TObject& methodOwner,
@@ -398,6 +423,8 @@ bool SetMethodProp(TObject& object, std::string_view path, TObject& methodOwner,
 std::optional<TMethod> GetMethodProp(const TObject& object, std::string_view path);
 
 // The property's value as text / from text (EPropertyError when the text does not fit).
+// A component reference reads as the component's name; from text, the name is looked up
+// among the owned components of the instance's owner (and the owner itself).
 std::string PropValueToText(const TObject& instance, const TPropInfo& prop);
 void PropValueFromText(TObject& instance, const TPropInfo& prop, std::string_view text);
 // Whether the writer stores the property: IsStored allows it and it differs from its default.
@@ -410,4 +437,7 @@ bool IsStoredProp(const TObject& instance, const TPropInfo& prop);
 // objects exists.
 
 void RegisterClass(const TClassInfo& cls);
+// Registers a class when the program starts: TOOLKIT_REGISTER(TButton); in its .cpp.
+#define TOOLKIT_REGISTER(Class) \
+    static const bool Class##Registered = (RegisterClass(Class::StaticClass()), true)
 const TClassInfo* FindClass(std::string_view name);
