@@ -51,19 +51,6 @@ TEST(LzhPositionCode, MatchesThePublishedDecodeTables) {
   EXPECT_EQ(table.code[63], 0xFF);
 }
 
-TEST(LzhPositionCode, EncodeAndDecodeTablesAgreeForEveryPosition) {
-  const auto& table = lzh::kPositionCode;
-  for (int upper = 0; upper < 64; ++upper) {
-    const int length = table.length[upper];
-    // Every byte that starts with this code decodes to it.
-    for (int tail = 0; tail < (1 << (8 - length)); ++tail) {
-      const int byte = table.code[upper] | tail;
-      EXPECT_EQ(table.upper[byte], upper);
-      EXPECT_EQ(table.codeLength[byte], length);
-    }
-  }
-}
-
 // Weights in Fibonacci-like steps above the symbols never seen make the tree more
 // than 16 levels deep; the path to such a symbol still leads a decoder's walk to it.
 TEST(LzhModel, PathsDeeperThanSixteenLevelsStayWhole) {
@@ -193,27 +180,6 @@ TEST(LzhDecode, CountOfZeroOrLessProducesNothingAndReadsNothing) {
   }
   EXPECT_EQ(reads, 0);
   EXPECT_EQ(writes, 0);
-}
-
-TEST(LzhDecode, PullsOneByteAndPushesOneByteAtATime) {
-  const Bytes input = ToBytes("callbacks see single bytes");
-  const Bytes packed = LzhEncode(input);
-  std::size_t position = 0;
-  Bytes output;
-  TLZH decoder;
-  decoder.Decode(
-      static_cast<std::int32_t>(input.size()),
-      [&](const std::uint8_t* buffer, int count, int& actual) {
-        EXPECT_EQ(count, 1);
-        output.insert(output.end(), buffer, buffer + count);
-        actual = count;
-      },
-      [&](std::uint8_t* buffer, int requested, int& actual) {
-        EXPECT_EQ(requested, 1);
-        actual = position < packed.size() ? 1 : 0;
-        if (actual) *buffer = packed[position++];
-      });
-  EXPECT_EQ(output, input);
 }
 
 TEST(LzhDecode, AWriterThatTakesNothingStopsTheDecode) {
