@@ -36,41 +36,62 @@ bool endsBefore(std::size_t start, std::string_view literal, std::size_t tagEnd)
     return start != npos && start + literal.size() <= tagEnd;
 }
 
-}  // namespace
+struct Insertion {
+    std::size_t at;       // original index the attribute goes in front of
+    std::uint32_t phrase;  // drawn index into the phrase list
+};
 
 // Works on positions of the original text. An attribute inserted for a tag lands inside
 // that tag, before its ">"; a later "<img " within the same tag therefore has that
 // attribute - and so "alt=" - in its tag text, and stays as it is. Any other tag's text
 // is original text only, which lets every search run over the original.
-AltTagResult InsertAltTags(std::string_view text, const PhraseList& phrases, RandomGenerator& random) {
-    AltTagResult result;
-    result.text.reserve(text.size() + text.size() / 16);
+std::vector<Insertion> findInsertions(std::string_view text, std::size_t phraseCount, RandomGenerator& random) {
+    std::vector<Insertion> insertions;
     NextOccurrence tagStart(text, kTagStart), tagEnd(text, kTagEnd), alt(text, kAltAttribute),
         spacedAlt(text, kSpacedAltAttribute), anchor(text, kInsertionAnchor);
-    std::size_t copied = 0;         // the original text before this index is in the result
-    std::size_t lastInsertion = 0;  // original index the last attribute went in front of
     for (std::size_t start = tagStart.from(0); start != npos; start = tagStart.from(start + kTagStart.size())) {
         std::size_t end = tagEnd.from(start + 1);
         if (end == npos)
             break;  // no ">" follows this tag start, nor any later one
-        if (lastInsertion > start)
+        if (!insertions.empty() && insertions.back().at > start)
             continue;
         if (endsBefore(alt.from(start), kAltAttribute, end) || endsBefore(spacedAlt.from(start), kSpacedAltAttribute, end))
             continue;
         std::size_t quote = anchor.from(start);
-        std::size_t insertAt = endsBefore(quote, kInsertionAnchor, end) ? quote + kInsertionAnchor.size()
-                                                                          : start + kTagStart.size();
-        std::uint32_t index = random.Draw(static_cast<std::uint32_t>(phrases.size()));
-        result.text.append(text.substr(copied, insertAt - copied));
-        result.text.append("alt=\"");
-        if (!phrases.empty())
-            result.text.append(phrases[index]);
-        result.text.append("\" ");
-        copied = lastInsertion = insertAt;
-        ++result.count;
+        std::size_t at = endsBefore(quote, kInsertionAnchor, end) ? quote + kInsertionAnchor.size()
+                                                                  : start + kTagStart.size();
+        insertions.push_back({at, random.Draw(static_cast<std::uint32_t>(phraseCount))});
     }
-    result.text.append(text.substr(copied));
+    return insertions;
+}
+
+std::string_view phraseAt(const PhraseList& phrases, std::uint32_t index) {
+    return phrases.empty() ? std::string_view() : std::string_view(phrases[index]);
+}
+
+// The new text, allocated once at its final size: large files are not copied twice.
+std::string assemble(std::string_view text, const std::vector<Insertion>& insertions, const PhraseList& phrases) {
+    constexpr std::string_view opening = "alt=\"", closing = "\" ";
+    std::size_t size = text.size();
+    for (const auto& insertion : insertions)
+        size += opening.size() + phraseAt(phrases, insertion.phrase).size() + closing.size();
+    std::string result;
+    result.reserve(size);
+    std::size_t copied = 0;
+    for (const auto& insertion : insertions) {
+        result.append(text.substr(copied, insertion.at - copied));
+        result.append(opening).append(phraseAt(phrases, insertion.phrase)).append(closing);
+        copied = insertion.at;
+    }
+    result.append(text.substr(copied));
     return result;
+}
+
+}  // namespace
+
+AltTagResult InsertAltTags(std::string_view text, const PhraseList& phrases, RandomGenerator& random) {
+    std::vector<Insertion> insertions = findInsertions(text, phrases.size(), random);
+    return {assemble(text, insertions, phrases), static_cast<std::int32_t>(insertions.size())};
 }
 
 }  // namespace pelmar

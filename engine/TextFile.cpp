@@ -14,17 +14,14 @@ std::string fileMessage(const char* action, const std::string& path, const platf
 std::string NormalizeLineBreaks(std::string_view text) {
     std::string result;
     result.reserve(text.size() + text.size() / 32);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            result += "\r\n";
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            result += c;
-        }
+    std::size_t copied = 0;
+    for (std::size_t at = text.find_first_of("\r\n"); at != std::string_view::npos;
+         at = text.find_first_of("\r\n", copied)) {
+        result.append(text.substr(copied, at - copied)).append("\r\n");
+        bool crLf = text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
+        copied = at + (crLf ? 2 : 1);
     }
-    return result;
+    return result.append(text.substr(copied));
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -122,8 +122,9 @@ void writeAll(int fd, const std::string& bytes) {
 // The file the path names, with symbolic links resolved, so that replacing it replaces
 // the file and not the link.
 std::string resolvedTarget(const std::string& path) {
+    struct stat link{};
     char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved))
+    if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && realpath(path.c_str(), resolved))
         return resolved;
     return path;
 }

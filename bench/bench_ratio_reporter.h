@@ -1,0 +1,51 @@
+#pragma once
+// A console reporter that also keeps each benchmark's time per iteration, so that a
+// benchmark program can print the ratios between its runs at the end of the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pelmar::bench {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : benchmark::ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime() * unitSeconds(run.time_unit);
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Seconds per iteration of the benchmark whose name starts with `prefix` (its
+    // arguments included, such as "BM_Copy/2000/"), 0 when it did not run.
+    double Seconds(const std::string& prefix) const {
+        auto found = seconds_.lower_bound(prefix);
+        return found == seconds_.end() || !found->first.starts_with(prefix) ? 0.0 : found->second;
+    }
+
+private:
+    static double unitSeconds(benchmark::TimeUnit unit) {
+        switch (unit) {
+        case benchmark::kNanosecond: return 1e-9;
+        case benchmark::kMicrosecond: return 1e-6;
+        case benchmark::kMillisecond: return 1e-3;
+        default: return 1.0;
+        }
+    }
+
+    std::map<std::string, double> seconds_;
+};
+
+// Runs the registered benchmarks and gives the reporter back for the ratios.
+inline void RunAll(int argc, char** argv, RatioReporter& reporter) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}
+
+}  // namespace pelmar::bench
