@@ -49,4 +49,7 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
 fi
 # A server already running on this prefix (another run's) serves us as well.
 wineserver -p 2>/dev/null || true
+# Start Wine's background services now, detached from our output: a service started
+# by the first test program would inherit its pipes, and CTest waits for those to close.
+/usr/lib/wine/wine64 wineboot >/dev/null 2>&1 </dev/null || true
 "$@"
