@@ -22,8 +22,8 @@
 // Reading (ReadComponent): the root is the object being read into (a form); each nested
 // object is created by registered class name with the root as owner, named, stored in the
 // root's published field of that name, handed its enclosing object (SetParentComponent), and
-// given its properties in file order. References to components and the events are resolved
-// once the whole file has been read; then Loaded runs on the root and on every new component,
+// given its properties in file order (events bind to the root's published handlers at once).
+// References to components are resolved once the whole file has been read; then Loaded runs on the root and on every new component,
 // in the order they were read. Errors raise EReadError "Line n: ..." (EClassNotFound for an
 // unknown class).
 //
