@@ -71,14 +71,6 @@ void TGraphicsObject::Changed() {
     handle_ = nullptr;
 }
 
-// Each setter changes one field and tells the listeners only when the value really changed.
-template <class T>
-static bool Update(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
 // ---------------------------------------------------------------------------------------
 // TFont
 
@@ -100,28 +92,20 @@ const TClassInfo& TFont::StaticClass() {
 TFont::TFont() = default;
 
 void TFont::SetName(const std::string& name) {
-    if (!name.empty() && Update(name_, name)) Changed();
+    if (!name.empty()) Change(name_, name);
 }
 
-void TFont::SetHeight(int height) {
-    if (Update(height_, height)) Changed();
-}
+void TFont::SetHeight(int height) { Change(height_, height); }
 
 int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch()); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
 
-void TFont::SetStyle(TFontStyles style) {
-    if (Update(style_, style)) Changed();
-}
+void TFont::SetStyle(TFontStyles style) { Change(style_, style); }
 
-void TFont::SetColor(TColor color) {
-    if (Update(color_, color)) Changed();
-}
+void TFont::SetColor(TColor color) { Change(color_, color); }
 
-void TFont::SetCharset(int charset) {
-    if (Update(charset_, charset)) Changed();
-}
+void TFont::SetCharset(int charset) { Change(charset_, charset); }
 
 void TFont::Assign(const TPersistent& source) {
     const auto* font = dynamic_cast<const TFont*>(&source);
@@ -164,13 +148,9 @@ const TClassInfo& TBrush::StaticClass() {
     return info;
 }
 
-void TBrush::SetColor(TColor color) {
-    if (Update(color_, color)) Changed();
-}
+void TBrush::SetColor(TColor color) { Change(color_, color); }
 
-void TBrush::SetStyle(TBrushStyle style) {
-    if (Update(style_, style)) Changed();
-}
+void TBrush::SetStyle(TBrushStyle style) { Change(style_, style); }
 
 void TBrush::Assign(const TPersistent& source) {
     const auto* brush = dynamic_cast<const TBrush*>(&source);
@@ -205,17 +185,13 @@ const TClassInfo& TPen::StaticClass() {
     return info;
 }
 
-void TPen::SetColor(TColor color) {
-    if (Update(color_, color)) Changed();
-}
+void TPen::SetColor(TColor color) { Change(color_, color); }
 
 void TPen::SetWidth(int width) {
-    if (width >= 0 && Update(width_, width)) Changed();
+    if (width >= 0) Change(width_, width);
 }
 
-void TPen::SetStyle(TPenStyle style) {
-    if (Update(style_, style)) Changed();
-}
+void TPen::SetStyle(TPenStyle style) { Change(style_, style); }
 
 void TPen::Assign(const TPersistent& source) {
     const auto* pen = dynamic_cast<const TPen*>(&source);

@@ -73,6 +73,13 @@ protected:
     // Tells the listener first (a canvas takes the old object out of its context), then
     // drops the GDI object so that the next use makes it anew.
     void Changed();
+    // Sets one field of the description, telling the listeners only of a real change.
+    template <class T>
+    void Change(T& field, const T& value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
     virtual HGDIOBJ CreateObject() const = 0;
 
 private:
