@@ -107,6 +107,21 @@ void TFont::SetColor(TColor color) { Change(color_, color); }
 
 void TFont::SetCharset(int charset) { Change(charset_, charset); }
 
+void TFont::SetHandle(HFONT font) {
+    LOGFONTA lf{};
+    if (!font || !GetObjectA(font, sizeof(lf), &lf)) throw EInvalidGraphic("Invalid font handle");
+    DeleteObject(font);
+    name_ = lf.lfFaceName;
+    height_ = lf.lfHeight;
+    style_ = TFontStyles();
+    if (lf.lfWeight >= FW_BOLD) style_.Include(fsBold);
+    if (lf.lfItalic) style_.Include(fsItalic);
+    if (lf.lfUnderline) style_.Include(fsUnderline);
+    if (lf.lfStrikeOut) style_.Include(fsStrikeOut);
+    charset_ = lf.lfCharSet;
+    Changed();
+}
+
 void TFont::Assign(const TPersistent& source) {
     const auto* font = dynamic_cast<const TFont*>(&source);
     if (!font) return TGraphicsObject::Assign(source);

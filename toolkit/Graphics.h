@@ -15,6 +15,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/Win.h"
 #include "toolkit/Classes.h"
@@ -92,6 +93,9 @@ class TFont : public TGraphicsObject {
 public:
     TFont();
     HFONT Handle() const { return static_cast<HFONT>(ObjectHandle()); }
+    // Takes the description of `font` (face, height, style, charset) and frees the handle:
+    // the font then owns an equal one of its own.
+    void SetHandle(HFONT font);
 
     const std::string& Name() const { return name_; }
     void SetName(const std::string& name);
@@ -209,6 +213,9 @@ public:
     void Rectangle(const TRect& rect) { Rectangle(rect.left, rect.top, rect.right, rect.bottom); }
     void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
     void Ellipse(int left, int top, int right, int bottom);
+    void Polyline(const std::vector<TPoint>& points);
+    // A closed shape outlined with the pen and filled with the brush.
+    void Polygon(const std::vector<TPoint>& points);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     TPoint PenPos();
@@ -226,6 +233,9 @@ public:
     void Draw(int x, int y, const TGraphic& graphic);
     void StretchDraw(const TRect& rect, const TGraphic& graphic);
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
+
+    // The part of the context that drawing can reach.
+    TRect ClipRect();
 
     TColor Pixels(int x, int y);
     void SetPixel(int x, int y, TColor color);

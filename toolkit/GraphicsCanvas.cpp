@@ -75,6 +75,14 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
     ::Ellipse(DrawingHandle(), left, top, right, bottom);
 }
 
+void TCanvas::Polyline(const std::vector<TPoint>& points) {
+    ::Polyline(DrawingHandle(), points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points) {
+    ::Polygon(DrawingHandle(), points.data(), static_cast<int>(points.size()));
+}
+
 void TCanvas::MoveTo(int x, int y) { MoveToEx(DrawingHandle(), x, y, nullptr); }
 
 void TCanvas::LineTo(int x, int y) { ::LineTo(DrawingHandle(), x, y); }
@@ -118,6 +126,12 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
     HDC from = source.DrawingHandle();
     StretchBlt(target, dest.left, dest.top, RectWidth(dest), RectHeight(dest), from, sourceRect.left,
                sourceRect.top, RectWidth(sourceRect), RectHeight(sourceRect), copyMode_);
+}
+
+TRect TCanvas::ClipRect() {
+    TRect rect{};
+    GetClipBox(DrawingHandle(), &rect);
+    return rect;
 }
 
 TColor TCanvas::Pixels(int x, int y) { return static_cast<TColor>(GetPixel(DrawingHandle(), x, y)); }

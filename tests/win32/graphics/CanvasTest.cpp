@@ -76,6 +76,30 @@ TEST_F(CanvasTest, LinesFollowThePenPosition) {
     EXPECT_EQ(canvas.Pixels(25, 24), clGreen);
 }
 
+TEST_F(CanvasTest, PolygonsCloseAndFillPolylinesDoNot) {
+    canvas.Pen()->SetColor(clBlack);
+    canvas.Brush()->SetColor(clBlue);
+    canvas.Polygon({Point(0, 0), Point(20, 0), Point(0, 20)});
+    EXPECT_EQ(canvas.Pixels(4, 4), clBlue);
+    EXPECT_EQ(canvas.Pixels(15, 15), clWhite);
+    canvas.Polyline({Point(25, 5), Point(35, 5), Point(35, 15)});
+    EXPECT_EQ(canvas.Pixels(30, 5), clBlack);
+    EXPECT_EQ(canvas.Pixels(30, 10), clWhite);  // not closed, not filled
+}
+
+TEST_F(CanvasTest, ClipRectIsTheWholeBitmapUntilClipped) {
+    TRect clip = canvas.ClipRect();
+    EXPECT_EQ(RectWidth(clip), 40);
+    EXPECT_EQ(RectHeight(clip), 30);
+    IntersectClipRect(canvas.Handle(), 5, 5, 10, 10);
+    clip = canvas.ClipRect();
+    EXPECT_EQ(clip.left, 5);
+    EXPECT_EQ(clip.bottom, 10);
+    canvas.Brush()->SetColor(clBlack);
+    canvas.FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(CountPixels(clBlack, Rect(0, 0, 40, 30)), 25);
+}
+
 TEST_F(CanvasTest, TextUsesTheFontColourAndTheBrushBackground) {
     canvas.Font()->SetColor(clRed);
     canvas.Brush()->SetColor(clYellow);
@@ -208,6 +232,25 @@ TEST(Font, HandleIsRemadeAfterAChange) {
     EXPECT_TRUE(lf.lfUnderline);
     EXPECT_FALSE(lf.lfItalic);
     EXPECT_STREQ(lf.lfFaceName, "Arial");
+}
+
+TEST(Font, TakesItsDescriptionFromAHandle) {
+    LOGFONTA lf{};
+    lf.lfHeight = -17;
+    lf.lfWeight = FW_BOLD;
+    lf.lfItalic = TRUE;
+    lf.lfCharSet = ANSI_CHARSET;
+    lstrcpyA(lf.lfFaceName, "Tahoma");
+    TFont font;
+    int changes = 0;
+    font.OnChange = [&](TObject*) { ++changes; };
+    font.SetHandle(CreateFontIndirectA(&lf));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(font.Name(), "Tahoma");
+    EXPECT_EQ(font.Height(), -17);
+    EXPECT_EQ(font.Style(), (TFontStyles{fsBold, fsItalic}));
+    EXPECT_EQ(font.Charset(), ANSI_CHARSET);
+    EXPECT_THROW(font.SetHandle(nullptr), EInvalidGraphic);
 }
 
 TEST(Font, PublishedPropertiesByName) {
