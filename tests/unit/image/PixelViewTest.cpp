@@ -22,15 +22,6 @@ TEST(PixelView, BottomUpRowsCountFromTheTop) {
     EXPECT_EQ(view.Pixel(1, 1), 0x00445566u);
 }
 
-TEST(PixelView, RowsArePaddedToFourBytes) {
-    EXPECT_EQ(RowStride(1, 24), 4);
-    EXPECT_EQ(RowStride(4, 24), 12);
-    EXPECT_EQ(RowStride(5, 24), 16);
-    EXPECT_EQ(RowStride(3, 32), 12);
-    EXPECT_EQ(RowStride(9, 1), 4);
-    EXPECT_EQ(RowStride(33, 1), 8);
-}
-
 TEST(PixelView, OutsideTheImageIsRefused) {
     PixelBuffer image(3, 2, 32);
     EXPECT_THROW(image.Row(2), std::out_of_range);
