@@ -9,7 +9,7 @@
 
 namespace pelmar::testing {
 
-struct BmpSpec {
+struct BmpShape {
     int width = 4;
     int height = 3;
     int bitsPerPixel = 24;
@@ -39,7 +39,7 @@ inline void PokeLE(std::vector<std::uint8_t>& file, std::size_t at, std::uint64_
     for (int i = 0; i < bytes; ++i) file.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-inline void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpSpec& s, std::uint32_t imageBytes) {
+inline void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpShape& s, std::uint32_t imageBytes) {
     if (s.headerSize == 12) {
         PutLE(out, 12, 4);
         PutLE(out, s.width, 2);
@@ -67,7 +67,7 @@ inline void PutInfoHeader(std::vector<std::uint8_t>& out, const BmpSpec& s, std:
 
 // `raw(x, y)` gives what is stored for the pixel: a colour index for 1-8 bits, the 16-bit
 // word, 0x00RRGGBB for 24 bits, the 32-bit word for 32 bits.
-inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& s, const std::function<std::uint32_t(int, int)>& raw) {
+inline std::vector<std::uint8_t> MakeBmp(const BmpShape& s, const std::function<std::uint32_t(int, int)>& raw) {
     const std::uint32_t stride = (s.width * s.bitsPerPixel + 31) / 32 * 4;
     const std::uint32_t imageBytes = stride * s.height;
     std::vector<std::uint8_t> dib;

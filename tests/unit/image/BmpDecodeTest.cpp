@@ -4,7 +4,7 @@
 #include "toolkit/BmpCodec.h"
 
 using namespace pelmar::image;
-using pelmar::testing::BmpSpec;
+using pelmar::testing::BmpShape;
 using pelmar::testing::MakeBmp;
 using pelmar::testing::Pattern;
 using pelmar::testing::TestPalette;
@@ -32,13 +32,13 @@ class BmpDepths : public ::testing::TestWithParam<DepthCase> {};
 // Odd widths leave padding at the end of each row and split the last byte of 1- and 4-bit rows.
 TEST_P(BmpDepths, DecodesEveryPixelInPlace) {
     const auto [bpp, topDown] = GetParam();
-    BmpSpec spec{.width = 13, .height = 7, .bitsPerPixel = bpp, .topDown = topDown};
+    BmpShape shape{.width = 13, .height = 7, .bitsPerPixel = bpp, .topDown = topDown};
     std::function<std::uint32_t(int, int)> raw, expected;
     if (bpp <= 8) {
-        spec.palette = TestPalette(std::size_t{1} << bpp);
+        shape.palette = TestPalette(std::size_t{1} << bpp);
         const std::uint32_t mask = (1u << bpp) - 1;
         raw = [mask](int x, int y) { return static_cast<std::uint32_t>(x * 3 + y * 5) & mask; };
-        expected = [&spec, raw](int x, int y) { return spec.palette[raw(x, y)]; };
+        expected = [&shape, raw](int x, int y) { return shape.palette[raw(x, y)]; };
     } else if (bpp == 16) {
         raw = [](int x, int y) { return static_cast<std::uint32_t>(x * 977 + y * 3301) & 0x7FFF; };
         expected = [raw](int x, int y) {
@@ -49,7 +49,7 @@ TEST_P(BmpDepths, DecodesEveryPixelInPlace) {
         raw = [](int x, int y) { return Pattern(x, y) | static_cast<std::uint32_t>(x + y) << 24; };
         expected = [](int x, int y) { return Pattern(x, y); };
     }
-    const auto file = MakeBmp(spec, raw);
+    const auto file = MakeBmp(shape, raw);
     const BmpInfo info = ReadBmpInfo(file);
     EXPECT_EQ(info.sourceBitsPerPixel, bpp);
     EXPECT_EQ(info.bitsPerPixel, bpp == 32 ? 32 : 24);
@@ -73,10 +73,10 @@ TEST(BmpDecode, ThirtyTwoBitFilesKeepTheirFourthByte) {
 }
 
 TEST(BmpDecode, SixteenBitMasksAfterAnInfoHeader) {
-    BmpSpec spec{.width = 5, .height = 2, .bitsPerPixel = 16, .compression = 3};
-    spec.masks = {0xF800, 0x07E0, 0x001F, 0};
+    BmpShape shape{.width = 5, .height = 2, .bitsPerPixel = 16, .compression = 3};
+    shape.masks = {0xF800, 0x07E0, 0x001F, 0};
     const auto raw = [](int x, int y) { return static_cast<std::uint32_t>(0xF81F ^ (x * 0x0841 + y * 0x1000)); };
-    const PixelBuffer image = DecodeBmp(MakeBmp(spec, raw));
+    const PixelBuffer image = DecodeBmp(MakeBmp(shape, raw));
     ExpectPixels(image, 5, 2, [&](int x, int y) {
         const std::uint32_t v = raw(x, y) & 0xFFFF;
         return Expand5(v >> 11) << 16 | Expand6(v >> 5 & 63) << 8 | Expand5(v & 31);
@@ -86,39 +86,39 @@ TEST(BmpDecode, SixteenBitMasksAfterAnInfoHeader) {
 // The later header versions carry their masks inside the header; the alpha mask is honoured.
 TEST(BmpDecode, MasksInsideVersionFourAndFiveHeaders) {
     for (std::uint32_t headerSize : {56u, 108u, 124u}) {
-        BmpSpec spec{.width = 3, .height = 3, .bitsPerPixel = 32, .headerSize = headerSize, .compression = 3};
-        spec.masks = {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF};  // stored as B G R A, reversed
+        BmpShape shape{.width = 3, .height = 3, .bitsPerPixel = 32, .headerSize = headerSize, .compression = 3};
+        shape.masks = {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF};  // stored as B G R A, reversed
         const PixelBuffer image =
-            DecodeBmp(MakeBmp(spec, [](int x, int y) { return 0x11223344u + static_cast<std::uint32_t>(x + 16 * y); }));
+            DecodeBmp(MakeBmp(shape, [](int x, int y) { return 0x11223344u + static_cast<std::uint32_t>(x + 16 * y); }));
         EXPECT_EQ(image.Pixel(0, 0), 0x44332211u) << headerSize;
         EXPECT_EQ(image.Pixel(2, 1), 0x56332211u) << headerSize;
     }
 }
 
 TEST(BmpDecode, WideMasksAreNarrowedToEightBits) {
-    BmpSpec spec{.width = 1, .height = 1, .bitsPerPixel = 32, .compression = 6};
-    spec.masks = {0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000};  // 10-10-10-2
-    const PixelBuffer image = DecodeBmp(MakeBmp(spec, [](int, int) { return 0xBFF003FFu; }));
+    BmpShape shape{.width = 1, .height = 1, .bitsPerPixel = 32, .compression = 6};
+    shape.masks = {0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000};  // 10-10-10-2
+    const PixelBuffer image = DecodeBmp(MakeBmp(shape, [](int, int) { return 0xBFF003FFu; }));
     EXPECT_EQ(image.Pixel(0, 0), 0xAAFF00FFu);
 }
 
 TEST(BmpDecode, CoreHeaderWithThreeBytePalette) {
-    BmpSpec spec{.width = 6, .height = 2, .bitsPerPixel = 4, .headerSize = 12, .palette = TestPalette(16)};
+    BmpShape shape{.width = 6, .height = 2, .bitsPerPixel = 4, .headerSize = 12, .palette = TestPalette(16)};
     const auto raw = [](int x, int y) { return static_cast<std::uint32_t>(x + 6 * y) & 15; };
-    ExpectPixels(DecodeBmp(MakeBmp(spec, raw)), 6, 2, [&](int x, int y) { return spec.palette[raw(x, y)]; });
+    ExpectPixels(DecodeBmp(MakeBmp(shape, raw)), 6, 2, [&](int x, int y) { return shape.palette[raw(x, y)]; });
 }
 
 TEST(BmpDecode, ShortPaletteUsedFully) {
-    BmpSpec spec{.width = 4, .height = 1, .bitsPerPixel = 8, .palette = TestPalette(4)};
+    BmpShape shape{.width = 4, .height = 1, .bitsPerPixel = 8, .palette = TestPalette(4)};
     const auto raw = [](int x, int) { return static_cast<std::uint32_t>(3 - x); };
-    ExpectPixels(DecodeBmp(MakeBmp(spec, raw)), 4, 1, [&](int x, int y) { return spec.palette[raw(x, y)]; });
+    ExpectPixels(DecodeBmp(MakeBmp(shape, raw)), 4, 1, [&](int x, int y) { return shape.palette[raw(x, y)]; });
 }
 
 // A bitmap resource has no file header: its pixels follow the colour table directly.
 TEST(BmpDecode, PackedDibAsInAResource) {
-    BmpSpec spec{.width = 64, .height = 16, .bitsPerPixel = 1, .palette = {0x000000, 0xFFFFFF}, .packed = true};
+    BmpShape shape{.width = 64, .height = 16, .bitsPerPixel = 1, .palette = {0x000000, 0xFFFFFF}, .packed = true};
     const auto raw = [](int x, int y) { return static_cast<std::uint32_t>(x / 16 == y % 4); };
-    const auto dib = MakeBmp(spec, raw);
+    const auto dib = MakeBmp(shape, raw);
     EXPECT_THROW(DecodeBmp(dib), EInvalidGraphic);
     ExpectPixels(DecodeBmp(dib, BmpContainer::PackedDib), 64, 16,
                  [&](int x, int y) { return raw(x, y) ? 0xFFFFFFu : 0u; });

@@ -14,9 +14,9 @@ std::vector<std::uint8_t> Valid8Bit() {
 }
 
 std::vector<std::uint8_t> Valid32BitMasked() {
-    BmpSpec spec{.width = 2, .height = 2, .bitsPerPixel = 32, .compression = 3};
-    spec.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0};
-    return MakeBmp(spec, [](int, int) { return 0x00123456u; });
+    BmpShape shape{.width = 2, .height = 2, .bitsPerPixel = 32, .compression = 3};
+    shape.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0};
+    return MakeBmp(shape, [](int, int) { return 0x00123456u; });
 }
 
 struct Damage {
@@ -74,9 +74,9 @@ TEST(BmpHostile, EachDamageIsRefusedWithItsReason) {
 }
 
 TEST(BmpHostile, SixteenBitMaskWiderThanThePixel) {
-    BmpSpec spec{.width = 2, .height = 1, .bitsPerPixel = 16, .compression = 3};
-    spec.masks = {0x1F0000, 0x07E0, 0x001F, 0};
-    EXPECT_THROW(DecodeBmp(MakeBmp(spec, [](int, int) { return 0u; })), EInvalidGraphic);
+    BmpShape shape{.width = 2, .height = 1, .bitsPerPixel = 16, .compression = 3};
+    shape.masks = {0x1F0000, 0x07E0, 0x001F, 0};
+    EXPECT_THROW(DecodeBmp(MakeBmp(shape, [](int, int) { return 0u; })), EInvalidGraphic);
 }
 
 // A colour index past a short table must not read beyond it, and the refusal comes before

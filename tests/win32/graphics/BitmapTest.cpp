@@ -31,15 +31,15 @@ class BitmapLoad : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(BitmapLoad, PixelsReachTheDibSectionTheRightWayUp) {
     const auto [bpp, topDown] = GetParam();
-    BmpSpec spec{.width = 11, .height = 6, .bitsPerPixel = bpp, .topDown = topDown};
+    BmpShape shape{.width = 11, .height = 6, .bitsPerPixel = bpp, .topDown = topDown};
     std::function<std::uint32_t(int, int)> raw = Pattern, expected = Pattern;
     if (bpp <= 8) {
-        spec.palette = TestPalette(std::size_t{1} << bpp);
+        shape.palette = TestPalette(std::size_t{1} << bpp);
         raw = [bpp](int x, int y) { return static_cast<std::uint32_t>(x + 2 * y) & ((1u << bpp) - 1); };
-        expected = [&spec, raw](int x, int y) { return spec.palette[raw(x, y)]; };
+        expected = [&shape, raw](int x, int y) { return shape.palette[raw(x, y)]; };
     }
     TBitmap bitmap;
-    LoadBytes(bitmap, MakeBmp(spec, raw));
+    LoadBytes(bitmap, MakeBmp(shape, raw));
     ASSERT_EQ(bitmap.Width(), 11);
     ASSERT_EQ(bitmap.Height(), 6);
     EXPECT_EQ(bitmap.PixelFormat(), bpp == 32 ? pf32bit : pf24bit);
