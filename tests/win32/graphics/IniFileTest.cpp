@@ -136,6 +136,12 @@ TEST_F(IniFileTest, ListingAndErasing) {
     EXPECT_EQ(ini.ReadInteger("B", "z", 0), 0);
 }
 
+TEST_F(IniFileTest, DeletingFromAMissingFileChangesNothing) {
+    ini.DeleteKey("A", "x");
+    ini.EraseSection("B");
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 TEST_F(IniFileTest, ManySectionsAreListedInFull) {
     std::string text;
     for (int i = 0; i < 400; ++i) text += "[Section number " + std::to_string(i) + "]\r\nk=v\r\n";
