@@ -1,6 +1,7 @@
 #include "tools/pelmar-skin/SkinCommands.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <stdexcept>
 #include <vector>
@@ -72,7 +73,15 @@ bool IsSafeFileName(const std::string& name) {
   });
 }
 
-std::vector<TSkinEntry> ReadFolder(const std::string& folder, std::ostream& err) {
+bool IsSameFile(const std::string& a, const std::string& b) {
+  std::error_code ignored;
+  return std::filesystem::equivalent(a, b, ignored);
+}
+
+// The skin being written may lie in the folder it is packed from; packing it into
+// itself would make every later pack grow.
+std::vector<TSkinEntry> ReadFolder(const std::string& folder, const std::string& skinFile,
+                                   std::ostream& err) {
   if (!platform::FolderExists(folder)) throw std::runtime_error(Quoted(folder) + " is not a folder");
   std::vector<platform::DirEntry> found = platform::FindEntries(InFolder(folder, ""), "*");
   std::sort(found.begin(), found.end(),
@@ -83,7 +92,12 @@ std::vector<TSkinEntry> ReadFolder(const std::string& folder, std::ostream& err)
       if (item.name != "." && item.name != "..") err << "pelmar-skin: skipping the folder " << Quoted(item.name) << "\n";
       continue;
     }
-    const std::string bytes = ReadFile(InFolder(folder, item.name));
+    const std::string path = InFolder(folder, item.name);
+    if (IsSameFile(path, skinFile)) {
+      err << "pelmar-skin: skipping " << Quoted(item.name) << ", the skin file being written\n";
+      continue;
+    }
+    const std::string bytes = ReadFile(path);
     entries.push_back({item.name, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
   }
   return entries;
@@ -93,7 +107,7 @@ std::vector<TSkinEntry> ReadFolder(const std::string& folder, std::ostream& err)
 
 int Pack(const std::string& folder, const std::string& skinFile, std::int32_t version,
          std::ostream& out, std::ostream& err) {
-  const std::vector<TSkinEntry> entries = ReadFolder(folder, err);
+  const std::vector<TSkinEntry> entries = ReadFolder(folder, skinFile, err);
   if (std::none_of(entries.begin(), entries.end(),
                    [](const TSkinEntry& e) { return LowerCase(e.name).find(".ini") != std::string::npos; })) {
     err << "pelmar-skin: note: " << Quoted(folder) << " has no .ini file; the skin will have no definition\n";

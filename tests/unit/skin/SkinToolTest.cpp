@@ -77,6 +77,15 @@ TEST_F(SkinToolTest, PackListUnpackRoundTrip) {
   EXPECT_EQ(std::distance(fs::directory_iterator(root / "out/deeper"), fs::directory_iterator{}), 3);
 }
 
+TEST_F(SkinToolTest, PackingIntoTheFolderItselfLeavesTheOldSkinOut) {
+  MakeSkinFolder();
+  ASSERT_EQ(Run({"pack", Path("src"), Path("src/skin.skn")}), 0) << err;
+  ASSERT_EQ(Run({"pack", Path("src"), Path("src/skin.skn")}), 0) << err;
+  EXPECT_NE(err.find("skipping \"skin.skn\""), std::string::npos);
+  ASSERT_EQ(Run({"list", Path("src/skin.skn")}), 0);
+  EXPECT_EQ(out.find("skin.skn"), std::string::npos);
+}
+
 TEST_F(SkinToolTest, DecodeWritesTheContainer) {
   MakeSkinFolder();
   ASSERT_EQ(Run({"pack", Path("src"), Path("a.skn"), "--version", "40000"}), 0);
