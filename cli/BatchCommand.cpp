@@ -1,10 +1,10 @@
 #include "cli/BatchCommand.h"
 
-#include <chrono>
 #include <exception>
 #include <ostream>
 
 #include "cli/BatchOptions.h"
+#include "cli/ProgressLine.h"
 #include "engine/BatchRun.h"
 #include "engine/KeywordList.h"
 #include "engine/ProcessFile.h"
@@ -14,35 +14,6 @@
 
 namespace pelmar {
 namespace {
-
-// One line on the terminal, rewritten in place, shown only once a run has taken a second.
-class ProgressLine {
-public:
-    ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
-    ProgressLine(const ProgressLine&) = delete;
-    ProgressLine& operator=(const ProgressLine&) = delete;
-    ~ProgressLine() {
-        if (width_ > 0)
-            err_ << '\r' << std::string(width_, ' ') << '\r' << std::flush;
-    }
-
-    void show(std::size_t done, std::size_t total, const std::string& name) {
-        if (!enabled_ || std::chrono::steady_clock::now() - started_ < std::chrono::seconds(1))
-            return;
-        std::string text = "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name;
-        if (text.size() > kMaxWidth)
-            text = text.substr(0, kMaxWidth);
-        err_ << '\r' << text << std::string(width_ > text.size() ? width_ - text.size() : 0, ' ') << std::flush;
-        width_ = text.size();
-    }
-
-private:
-    static constexpr std::size_t kMaxWidth = 79;
-    std::ostream& err_;
-    bool enabled_;
-    std::size_t width_ = 0;
-    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
-};
 
 PhraseList loadPhrases(const BatchOptions& options) {
     KeywordList keywords;
@@ -97,7 +68,7 @@ int run(const BatchOptions& options, std::ostream& out, std::ostream& err, bool 
     ProcessWorkList(
         work,
         [&](const WorkItem& item) {
-            progress.show(++done, work.size(), item.logName);
+            progress.Show(++done, work.size(), item.logName);
             return ProcessFile(item.path, phrases, random, processing).count;
         },
         [&](const std::string& line) { out << line << '\n'; });
