@@ -35,7 +35,7 @@ TEST_F(ProgressLineTest, RewritesOneLineAfterASecondAndWipesItAtTheEnd) {
         progress.Show(1, 20, "long-name.html");
         progress.Show(2, 20, "b.html");
     }
-    EXPECT_EQ(err_.str(), "\r[1/20] long-name.html\r[2/20] b.html        \r" + std::string(14, ' ') + "\r");
+    EXPECT_EQ(err_.str(), "\r[1/20] long-name.html\r[2/20] b.html        \r" + std::string(13, ' ') + "\r");
 }
 
 TEST_F(ProgressLineTest, ShowsNothingWhenNotOnATerminalAndCutsLongNames) {
