@@ -17,6 +17,9 @@ constexpr std::uint32_t kBiAlphaBitfields = 6;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
+// A few bytes of run-length data can stand for any number of pixels; this bounds what a
+// small hostile file can make us allocate.
+constexpr std::int64_t kMaxRlePixels = std::int64_t{1} << 22;
 
 [[noreturn]] void Refuse(const std::string& reason) { throw EInvalidGraphic("Bitmap image is not valid: " + reason); }
 
@@ -126,7 +129,12 @@ void CheckGeometry(const Header& h, Layout& layout) {
 std::size_t ReadCompression(const Reader& in, std::size_t afterHeader, const Header& h, Layout& layout) {
     layout.compression = h.compression;
     const int bpp = layout.info.sourceBitsPerPixel;
-    if (h.compression == kBiRle8 || h.compression == kBiRle4) Refuse("run-length compressed bitmaps are not supported");
+    if (h.compression == kBiRle8 || h.compression == kBiRle4) {
+        if (bpp != (h.compression == kBiRle8 ? 8 : 4))
+            Refuse("run-length compression " + std::to_string(h.compression) + " with " + std::to_string(bpp) +
+                   " bits per pixel");
+        return 0;
+    }
     if (h.compression != kBiRgb && h.compression != kBiBitfields && h.compression != kBiAlphaBitfields)
         Refuse("unsupported compression " + std::to_string(h.compression));
     if (h.compression == kBiRgb) {
@@ -175,6 +183,15 @@ std::size_t FilePixelOffset(const Reader& in, std::span<const std::uint8_t> data
     return offset;
 }
 
+bool IsRunLength(const Layout& layout) { return layout.compression == kBiRle8 || layout.compression == kBiRle4; }
+
+void CheckRunLengthGeometry(const BmpInfo& info) {
+    if (info.order == RowOrder::TopDown) Refuse("run-length bitmaps are stored bottom-up");
+    if (std::int64_t{info.width} * info.height > kMaxRlePixels)
+        Refuse("run-length bitmap of " + std::to_string(info.width) + " x " + std::to_string(info.height) +
+               " is too large");
+}
+
 Layout ParseLayout(std::span<const std::uint8_t> data, BmpContainer container) {
     const Reader in(data);
     std::size_t at = 0;
@@ -191,6 +208,10 @@ Layout ParseLayout(std::span<const std::uint8_t> data, BmpContainer container) {
     const std::size_t tableEnd = ReadPalette(data, at + h.size + masksBytes, h, layout);
     layout.pixelOffset = container == BmpContainer::File ? FilePixelOffset(in, data, tableEnd) : tableEnd;
     layout.stride = RowStride(layout.info.width, layout.info.sourceBitsPerPixel);
+    if (IsRunLength(layout)) {
+        CheckRunLengthGeometry(layout.info);
+        return layout;
+    }
     const std::uint64_t needed = static_cast<std::uint64_t>(layout.stride) * layout.info.height;
     if (data.size() - layout.pixelOffset < needed)
         Refuse("truncated pixel data: " + std::to_string(needed) + " bytes needed, " +
@@ -222,6 +243,59 @@ void CheckPaletteIndexes(std::span<const std::uint8_t> data, const Layout& layou
                        std::to_string(layout.palette.size()) + " entries");
         }
     }
+}
+
+// Expands run-length data into uncompressed 8-bit rows, bottom row first as stored. Pixels
+// that the data skips or never reaches keep colour index 0; runs past a row's end are cut.
+std::vector<std::uint8_t> ExpandRunLength(std::span<const std::uint8_t> data, const Layout& layout) {
+    const std::int64_t width = layout.info.width;
+    const std::int64_t height = layout.info.height;
+    const std::int64_t stride = RowStride(width, 8);
+    const bool nibbles = layout.compression == kBiRle4;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride * height), 0);
+    std::int64_t x = 0, y = 0;
+    const auto put = [&](int i, std::uint8_t byte) {
+        if (x < width && y < height)
+            rows[static_cast<std::size_t>(y * stride + x)] = nibbles ? (i % 2 == 0 ? byte >> 4 : byte & 15) : byte;
+        ++x;
+    };
+    std::size_t at = layout.pixelOffset;
+    const auto take = [&](std::size_t count) {
+        if (data.size() - at < count) Refuse("truncated run-length data");
+        at += count;
+        return data.data() + at - count;
+    };
+    while (y < height && data.size() - at >= 2) {
+        const std::uint8_t* code = take(2);
+        if (code[0] > 0) {
+            for (int i = 0; i < code[0]; ++i) put(i, code[1]);
+        } else if (code[1] == 0) {  // end of line
+            x = 0;
+            ++y;
+        } else if (code[1] == 1) {  // end of bitmap
+            break;
+        } else if (code[1] == 2) {  // move right and up
+            const std::uint8_t* delta = take(2);
+            x += delta[0];
+            y += delta[1];
+        } else {  // a run of literal pixels, padded to an even byte count
+            const std::size_t bytes = nibbles ? (code[1] + 1u) / 2 : code[1];
+            const std::uint8_t* literal = take(bytes);
+            for (int i = 0; i < code[1]; ++i) put(i, literal[nibbles ? i / 2 : i]);
+            if (bytes % 2 == 1 && at < data.size()) ++at;
+        }
+    }
+    return rows;
+}
+
+// The layout of the expanded rows: plain 8-bit indexes from offset 0.
+Layout ExpandedLayout(const Layout& compressed) {
+    Layout layout = compressed;
+    layout.compression = kBiRgb;
+    layout.info.sourceBitsPerPixel = 8;
+    layout.stride = RowStride(layout.info.width, 8);
+    layout.pixelOffset = 0;
+    return layout;
 }
 
 class RowDecoder {
@@ -273,9 +347,15 @@ BmpInfo ReadBmpInfo(std::span<const std::uint8_t> data, BmpContainer container) 
 }
 
 void DecodeBmp(std::span<const std::uint8_t> data, const PixelView& target, BmpContainer container) {
-    const Layout layout = ParseLayout(data, container);
+    Layout layout = ParseLayout(data, container);
     if (target.Width() != layout.info.width || target.Height() != layout.info.height)
         throw EInvalidGraphic("decoding target has the wrong size");
+    std::vector<std::uint8_t> expanded;
+    if (IsRunLength(layout)) {
+        expanded = ExpandRunLength(data, layout);
+        layout = ExpandedLayout(layout);
+        data = expanded;
+    }
     CheckPaletteIndexes(data, layout);
     const RowDecoder decoder(layout);
     for (int r = 0; r < layout.info.height; ++r) {

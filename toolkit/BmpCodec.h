@@ -1,9 +1,9 @@
 #pragma once
 // Reading and writing Windows bitmap files without the Windows API.
 //
-// Reads 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with colour masks, with the
-// core (12-byte), info (40-byte) and later (52, 56, 108, 124-byte) headers, rows stored
-// bottom-up or top-down. Pixels come out as 24 bits, or as 32 bits for 32-bit sources so
+// Reads 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with colour masks, 4 and 8 bits
+// also run-length compressed (up to 4 megapixels), with the core (12-byte), info (40-byte)
+// and later (52, 56, 108, 124-byte) headers, rows stored bottom-up or top-down. Pixels come out as 24 bits, or as 32 bits for 32-bit sources so
 // that their fourth byte survives. Every size and offset in the file is checked against the
 // bytes actually present before anything is read or allocated; a file that does not add up
 // raises EInvalidGraphic naming what is wrong.
