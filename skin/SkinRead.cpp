@@ -40,7 +40,7 @@ class ContainerCursor {
   std::size_t position_ = 0;
 };
 
-// One name per line, lower-cased; as in every text the toolkit reads, NUL ends it.
+// One name per line, lower-cased. A NUL ends the list, as it ends a definition text.
 std::vector<std::string> SplitNameList(std::span<const std::uint8_t> bytes) {
   std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   TStringList lines;

@@ -40,6 +40,14 @@ struct RawContainer {
   }
 };
 
+inline RawContainer Container(std::string names, std::vector<std::int32_t> sizes, const std::string& data) {
+  RawContainer c;
+  c.names = std::move(names);
+  c.sizes = std::move(sizes);
+  c.data = ToBytes(data);
+  return c;
+}
+
 inline Bytes PackSkinFile(const Bytes& container) {
   Bytes file;
   AppendInt32(file, static_cast<std::int64_t>(container.size()));

@@ -37,11 +37,7 @@ class SkinReadTest : public ::testing::Test {
 };
 
 RawContainer ThreeEntries() {
-  RawContainer c;
-  c.names = "SKIN.INI\r\nLeft.BMP\r\ntop.bmp\r\n";
-  c.sizes = {5, 3, 4};
-  c.data = ToBytes("[ini]LLLTTTT");
-  return c;
+  return Container("SKIN.INI\r\nLeft.BMP\r\ntop.bmp\r\n", {5, 3, 4}, "[ini]LLLTTTT");
 }
 
 TEST_F(SkinReadTest, ReadsNamesInLowerCaseAndEntriesInOrder) {
@@ -84,10 +80,7 @@ TEST_F(SkinReadTest, LookupsReplaceWhatTheTargetHeld) {
 
 TEST_F(SkinReadTest, LineBreaksOfTheNameList) {
   for (const char* names : {"a\r\nb\r\nc", "a\rb\rc\r", "a\nb\nc\n", "a\r\nb\nc\r"}) {
-    RawContainer c;
-    c.names = names;
-    c.sizes = {1, 1, 1};
-    c.data = ToBytes("123");
+    RawContainer c = Container(names, {1, 1, 1}, "123");
     ASSERT_TRUE(Load(c)) << names;
     EXPECT_EQ(reader.Count(), 3) << names;
     EXPECT_EQ(Entry("c"), "3") << names;
@@ -95,20 +88,12 @@ TEST_F(SkinReadTest, LineBreaksOfTheNameList) {
 }
 
 TEST_F(SkinReadTest, DuplicateNamesGiveTheFirst) {
-  RawContainer c;
-  c.names = "a.bmp\r\nA.BMP\r\n";
-  c.sizes = {1, 2};
-  c.data = ToBytes("12");
-  ASSERT_TRUE(Load(c));
+  ASSERT_TRUE(Load(Container("a.bmp\r\nA.BMP\r\n", {1, 2}, "12")));
   EXPECT_EQ(Entry("a.bmp"), "1");
 }
 
 TEST_F(SkinReadTest, EmptyEntryIsFoundButEmpty) {
-  RawContainer c;
-  c.names = "empty.ini\r\nnext.bmp\r\n";
-  c.sizes = {0, 2};
-  c.data = ToBytes("NB");
-  ASSERT_TRUE(Load(c));
+  ASSERT_TRUE(Load(Container("empty.ini\r\nnext.bmp\r\n", {0, 2}, "NB")));
   TMemoryStream target;
   std::string name;
   reader.FindEntry(".ini", target, name);
@@ -192,10 +177,7 @@ TEST_F(SkinReadTest, HostileSizesLeaveEntriesMissing) {
       {"all fit", {2, 1, 1}, "AABC", 3},
   };
   for (const Case& test : cases) {
-    RawContainer c;
-    c.names = "a\r\nb\r\nc\r\n";
-    c.sizes = test.sizes;
-    c.data = ToBytes(test.data);
+    RawContainer c = Container("a\r\nb\r\nc\r\n", test.sizes, test.data);
     ASSERT_TRUE(Load(c)) << test.what;
     EXPECT_EQ(reader.PresentCount(), test.present) << test.what;
     for (int i = 0; i < 3; ++i) {
@@ -238,11 +220,7 @@ TEST_F(SkinReadTest, ImplausibleUnpackedSizeIsRefusedBeforeDecoding) {
 
 TEST_F(SkinReadTest, ReloadingReplacesTheEntries) {
   ASSERT_TRUE(Load(ThreeEntries()));
-  RawContainer other;
-  other.names = "x\r\n";
-  other.sizes = {2};
-  other.data = ToBytes("XY");
-  ASSERT_TRUE(Load(other));
+  ASSERT_TRUE(Load(Container("x\r\n", {2}, "XY")));
   EXPECT_EQ(reader.Count(), 1);
   EXPECT_EQ(Entry("x"), "XY");
   EXPECT_EQ(Entry("top.bmp"), "");

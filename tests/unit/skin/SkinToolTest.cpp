@@ -149,10 +149,7 @@ TEST_F(SkinToolTest, UnpackRefusesNamesThatLeaveTheFolder) {
 }
 
 TEST_F(SkinToolTest, DamagedSkinsListAndUnpackWhatIsThere) {
-  RawContainer c;
-  c.names = "a.bmp\r\nb.bmp\r\nA.BMP\r\n";
-  c.sizes = {1, 9, 1};
-  c.data = ToBytes("Ab");
+  RawContainer c = Container("a.bmp\r\nb.bmp\r\nA.BMP\r\n", {1, 9, 1}, "Ab");
   Write("damaged.skn", PackSkinFile(c.Build()));
   EXPECT_EQ(Run({"list", Path("damaged.skn")}), 1);
   EXPECT_EQ(out, "a.bmp\t1\nb.bmp\t9\tmissing\na.bmp\t1\tmissing\n");
@@ -163,10 +160,7 @@ TEST_F(SkinToolTest, DamagedSkinsListAndUnpackWhatIsThere) {
 }
 
 TEST_F(SkinToolTest, UnpackWritesTheFirstOfDuplicateNames) {
-  RawContainer c;
-  c.names = "a.bmp\r\nA.BMP\r\n";
-  c.sizes = {1, 1};
-  c.data = ToBytes("12");
+  RawContainer c = Container("a.bmp\r\nA.BMP\r\n", {1, 1}, "12");
   Write("dup.skn", PackSkinFile(c.Build()));
   EXPECT_EQ(Run({"unpack", Path("dup.skn"), Path("out")}), 0) << err;
   EXPECT_EQ(Read("out/a.bmp"), "1");
