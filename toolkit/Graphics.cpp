@@ -2,6 +2,7 @@
 #include "toolkit/Graphics.h"
 
 #include <cstring>
+#include <utility>
 
 TColor ColorToRGB(TColor color) {
     if ((static_cast<std::uint32_t>(color) & 0xFF000000u) == static_cast<std::uint32_t>(clSystemColor))
@@ -66,9 +67,9 @@ HGDIOBJ TGraphicsObject::ObjectHandle() const {
 }
 
 void TGraphicsObject::Changed() {
+    HGDIOBJ old = std::exchange(handle_, nullptr);
     OnChange(this);
-    if (handle_) DeleteObject(handle_);
-    handle_ = nullptr;
+    if (old) DeleteObject(old);
 }
 
 // ---------------------------------------------------------------------------------------

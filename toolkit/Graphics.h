@@ -71,8 +71,9 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    // Tells the listener first (a canvas takes the old object out of its context), then
-    // drops the GDI object so that the next use makes it anew.
+    // Tells the listener, who may already ask for the new object (a window given the font);
+    // the old object is deleted only afterwards, once a canvas has taken it out of its
+    // context, as GDI does not delete an object that is still selected.
     void Changed();
     // Sets one field of the description, telling the listeners only of a real change.
     template <class T>

@@ -253,6 +253,23 @@ TEST(Font, TakesItsDescriptionFromAHandle) {
     EXPECT_THROW(font.SetHandle(nullptr), EInvalidGraphic);
 }
 
+// A window that is handed the font again from OnChange must get the new font, and the one it
+// had before must be gone only after that.
+TEST(Font, OnChangeAlreadySeesTheNewFont) {
+    TFont font;
+    HFONT before = font.Handle();
+    LOGFONTA seen{};
+    bool oldStillThere = false;
+    font.OnChange = [&](TObject*) {
+        oldStillThere = GetObjectType(before) == OBJ_FONT;
+        GetObjectA(font.Handle(), sizeof(seen), &seen);
+    };
+    font.SetStyle({fsBold});
+    EXPECT_EQ(seen.lfWeight, FW_BOLD);
+    EXPECT_TRUE(oldStillThere);
+    EXPECT_EQ(GetObjectType(before), 0u);  // deleted once the listeners were told
+}
+
 TEST(Font, PublishedPropertiesByName) {
     TFont font;
     EXPECT_TRUE(SetPropText(font, "style", "[fsBold, fsStrikeOut]"));
