@@ -175,6 +175,8 @@ TEST(Icon, TakesOwnershipAndDraws) {
     for (int y = 0; y < icon.Height(); ++y)
         for (int x = 0; x < icon.Width(); ++x) changed += bitmap.Canvas()->Pixels(x, y) != clFuchsia;
     EXPECT_GT(changed, 0);
+    EXPECT_THROW(icon.LoadFromResourceName(GetModuleHandleA(nullptr), "NOSUCHICON"), EResNotFound);
+    EXPECT_NE(icon.Handle(), nullptr);  // a failed load keeps the icon
     HICON released = icon.ReleaseHandle();
     EXPECT_EQ(icon.Handle(), nullptr);
     EXPECT_TRUE(DestroyIcon(released));
