@@ -342,9 +342,7 @@ void TCustomForm::Close() {
     if (action == caFree) Release();
 }
 
-void TCustomForm::Release() {
-    if (HandleAllocated()) PostMessageA(Handle(), CM_RELEASE, 0, 0);
-}
+void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
 
 // Keeps other windows of the program disabled while a modal form runs its own loop.
 TModalResult TCustomForm::ShowModal() {

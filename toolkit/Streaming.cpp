@@ -45,7 +45,7 @@ public:
                                     root_.ClassName().c_str()));
         root_.BeginLoading();
         loaded_.push_back(&root_);
-        if (!name.empty()) Guard(line, [&] { root_.SetName(name); });
+        if (!name.empty()) Guard(line, [&] { root_.SetName(UniqueRootName(name)); });
         ReadBody(root_);
         if (lex_.Current().Kind != TFormToken::End) lex_.Fail("Text after the final 'end'");
         ResolveReferences();
@@ -68,6 +68,15 @@ private:
         } catch (const Exception& e) {
             throw EReadError(Format("Line %d: %s", line, e.Message().c_str()));
         }
+    }
+
+    // A second form of the same class gets "Name_1", "Name_2", ... among its owner's components.
+    std::string UniqueRootName(const std::string& name) const {
+        const TComponent* owner = root_.Owner();
+        std::string unique = name;
+        for (int n = 1; owner && owner->FindComponent(unique) && owner->FindComponent(unique) != &root_; ++n)
+            unique = name + "_" + std::to_string(n);
+        return unique;
     }
 
     static bool IsOrDerivesFrom(const TClassInfo& cls, std::string_view name) {

@@ -323,6 +323,18 @@ TEST(Streaming, WriterStoresOnlyNonDefaultValuesInItsOwnFormat) {
     EXPECT_EQ(WriteComponent(sheet), expected);
 }
 
+TEST(Streaming, ASecondRootOfTheSameNameGetsANumber) {
+    TComponent owner(nullptr);
+    auto* first = new TSheet(&owner);
+    auto* second = new TSheet(&owner);
+    ReadComponent(*first, "object Sheet: TSheet end");
+    ReadComponent(*second, "object Sheet: TSheet end");
+    EXPECT_EQ(first->Name(), "Sheet");
+    EXPECT_EQ(second->Name(), "Sheet_1");
+    ReadComponent(*first, "object Sheet: TSheet end");  // its own name is no clash
+    EXPECT_EQ(first->Name(), "Sheet");
+}
+
 TEST(Streaming, ReadNewComponentCreatesByClassName) {
     TComponent owner(nullptr);
     TComponent* made = ReadNewComponent("object Lone: TTicker Interval = 5 end", &owner);
