@@ -1116,6 +1116,8 @@ void TWinControl::WndProc(TMessage& m) {
                     ::SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(cursor == crHandPoint   ? 32649
                                                                       : cursor == crIBeam     ? 32513
                                                                       : cursor == crHourGlass ? 32514
+                                                                      : cursor == crHSplit    ? 32644
+                                                                      : cursor == crVSplit    ? 32645
                                                                                               : 32512)));
                     m.Result = 1;
                     return;
@@ -1166,6 +1168,17 @@ void TWinControl::DefaultHandler(TMessage& m) {
 // ---------------------------------------------------------------------------------------
 // TCustomControl, TGraphicControl
 
+// Lends `canvas` the context for one paint; the canvas lets go of it also when painting fails.
+static void PaintWithCanvas(TCanvas& canvas, const TFont& font, HDC dc, const std::function<void()>& paint) {
+    struct Lend {
+        TCanvas& canvas;
+        ~Lend() { canvas.SetHandle(nullptr); }
+    } lend{canvas};
+    canvas.SetHandle(dc);
+    canvas.SetFont(font);
+    paint();
+}
+
 const TClassInfo& TCustomControl::StaticClass() {
     static const TClassInfo info("TCustomControl", &TWinControl::StaticClass());
     return info;
@@ -1176,15 +1189,7 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC dc) {
-    canvas_->SetHandle(dc);
-    canvas_->SetFont(*Font());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
+    PaintWithCanvas(*canvas_, *Font(), dc, [this] { Paint(); });
 }
 
 const TClassInfo& TGraphicControl::StaticClass() {
@@ -1197,13 +1202,5 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(s
 TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::PaintOn(HDC dc) {
-    canvas_->SetHandle(dc);
-    canvas_->SetFont(*Font());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
+    PaintWithCanvas(*canvas_, *Font(), dc, [this] { Paint(); });
 }

@@ -89,7 +89,8 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateFlag>;
 using TCursor = std::int16_t;
-constexpr TCursor crDefault = 0, crArrow = -2, crIBeam = -4, crHourGlass = -11, crHandPoint = -21;
+constexpr TCursor crDefault = 0, crArrow = -2, crIBeam = -4, crHourGlass = -11, crHSplit = -14, crVSplit = -15,
+                  crHandPoint = -21;
 
 template <>
 const TEnumInfo& EnumInfo<TAlign>();
