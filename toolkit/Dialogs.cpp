@@ -2,10 +2,14 @@
 
 #include <vector>
 
+#include "toolkit/Forms.h"
+
 namespace {
 
-// The program's file name without folder and extension, as a default title.
-std::string ProgramName() {
+// The application's title; before there is an application, the program's file name without
+// folder and extension.
+std::string ProgramTitle() {
+    if (Application) return Application->Title();
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name = path;
@@ -59,10 +63,10 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
                                       {"Confirm", MB_ICONQUESTION},
                                       {nullptr, 0}};
     const Look& look = kLooks[type];
-    return ShowBox(message, look.caption ? look.caption : ProgramName(), ButtonsStyle(buttons) | look.icon);
+    return ShowBox(message, look.caption ? look.caption : ProgramTitle(), ButtonsStyle(buttons) | look.icon);
 }
 
-void ShowMessage(const std::string& message) { ShowBox(message, ProgramName(), MB_OK); }
+void ShowMessage(const std::string& message) { ShowBox(message, ProgramTitle(), MB_OK); }
 
 template <>
 const TEnumInfo& EnumInfo<TOpenOption>() {

@@ -15,12 +15,12 @@ enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore };
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 
 // A modal message box over the active window, titled after its type ("Warning", "Error",
-// "Information", "Confirm"; mtCustom: the program's name). The buttons are those of the
+// "Information", "Confirm"; mtCustom: the application's title). The buttons are those of the
 // system's box that covers the requested set (OK; OK Cancel; Yes No; Yes No Cancel; Retry
 // Cancel; Abort Retry Ignore). Returns the modal result of the button pressed (mrOk = IDOK,
 // mrYes = IDYES, …).
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
-// An information box with one OK button, titled with the program's name.
+// A box with one OK button, titled with the application's title.
 void ShowMessage(const std::string& message);
 
 enum TOpenOption {
