@@ -176,6 +176,18 @@ TEST(SkinDataTest, SkinFileLoadsAndAMissingFileLeavesTheRecordsButEmpties) {
     EXPECT_EQ(data.Border(0).Image.Width(), 5);
 }
 
+TEST(SkinDataTest, AtDesignTimeBytesAreKeptButNeverLoaded) {
+    TSkinData data(nullptr);
+    data.SetDesigning(true);
+    data.SetSkinBytes(SkinWithLeftBorder(2).File());
+    EXPECT_EQ(data.SkinStore(), "(Good)");
+    EXPECT_FALSE(data.LoadSkin());
+    EXPECT_TRUE(data.Empty());
+    data.SetSkinFile("C:\\elsewhere\\skin.skn");  // a file now names the skin
+    EXPECT_EQ(data.SkinStore(), "(none)");
+    EXPECT_TRUE(data.SkinBytes().Bytes().empty());
+}
+
 TEST(SkinDataTest, ARefusedSkinKeepsTheEarlierRecords) {
     TSkinData data(nullptr);
     ASSERT_TRUE(skintest::Load(data, SkinWithLeftBorder(3)));
