@@ -4,6 +4,7 @@
 
 #include "tests/win32/graphics/TempFolder.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Forms.h"
 
 using pelmar::testing::TempFolder;
 
@@ -64,6 +65,19 @@ TEST_F(DialogsTest, ShowMessageIsTitledWithTheProgramName) {
     AnswerWith("win32_graphics", IDOK);
     ShowMessage("Hello");
     EXPECT_NE(answer.seenText.find("Hello"), std::string::npos) << answer.seenText;
+}
+
+TEST_F(DialogsTest, OnceThereIsAnApplicationBoxesCarryItsTitle) {
+    TApplication application(nullptr);
+    application.SetTitle("Pelmar test run");
+    struct Restore {
+        TApplication* previous = Application;
+        ~Restore() { Application = previous; }
+    } restore;
+    Application = &application;
+    AnswerWith("Pelmar test run", IDOK);
+    ShowMessage("Titled");
+    EXPECT_NE(answer.seenText.find("Titled"), std::string::npos) << answer.seenText;
 }
 
 TEST_F(DialogsTest, SaveDialogGivesTheChosenNameWithTheDefaultExtension) {
