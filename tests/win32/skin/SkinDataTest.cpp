@@ -268,3 +268,20 @@ TEST(SkinDataTest, WideTextHelpers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SkinDataTest, GuardedScrollBarInfoReadsARealScrollBar) {
+    ASSERT_TRUE(HasGetScrollBarInfo());  // every system we run on has it
+    HWND bar = CreateWindowExA(0, "SCROLLBAR", "", SBS_HORZ, 0, 0, 100, 20, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(bar, nullptr);
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    EXPECT_TRUE(GuardedGetScrollBarInfo(bar, OBJID_CLIENT, &info));
+    EXPECT_GT(info.rcScrollBar.right - info.rcScrollBar.left, 0);
+    DestroyWindow(bar);
+    EXPECT_FALSE(GuardedGetScrollBarInfo(nullptr, OBJID_CLIENT, &info));
+}
+
+}  // namespace
