@@ -45,7 +45,7 @@ public:
                                     root_.ClassName().c_str()));
         root_.BeginLoading();
         loaded_.push_back(&root_);
-        if (!name.empty()) Guard(line, [&] { root_.SetName(UniqueRootName(name)); });
+        if (!name.empty()) Guard(line, [&, name = name] { root_.SetName(UniqueRootName(name)); });
         ReadBody(root_);
         if (lex_.Current().Kind != TFormToken::End) lex_.Fail("Text after the final 'end'");
         ResolveReferences();
@@ -122,7 +122,7 @@ private:
         const auto [name, className] = ReadHeader();
         const TClassInfo& cls = ChildClass(name, className, line);
         TComponent* child = nullptr;
-        Guard(line, [&] {
+        Guard(line, [&, name = name] {
             child = cls.Factory(&root_);
             child->BeginLoading();
             loaded_.push_back(child);
