@@ -118,6 +118,28 @@ void TCustomForm::InitForm() {
     if (Visible()) ShowWindowNow();
 }
 
+void TCustomForm::SetClientWidthProp(int w) {
+    if (ComponentState().Contains(csLoading))
+        loadedClientWidth_ = w;
+    else
+        SetClientWidth(w);
+}
+
+void TCustomForm::SetClientHeightProp(int h) {
+    if (ComponentState().Contains(csLoading))
+        loadedClientHeight_ = h;
+    else
+        SetClientHeight(h);
+}
+
+void TCustomForm::Loaded() {
+    const int w = loadedClientWidth_ >= 0 ? loadedClientWidth_ : ClientWidth();
+    const int h = loadedClientHeight_ >= 0 ? loadedClientHeight_ : ClientHeight();
+    loadedClientWidth_ = loadedClientHeight_ = -1;
+    TWinControl::Loaded();  // no longer loading: the size takes effect and the layout follows
+    SetClientSize(w, h);
+}
+
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation != opRemove) return;
@@ -163,6 +185,13 @@ void TCustomForm::CreateHandleExtras() {
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_->Handle()));
     }
+}
+
+// A window destroys the menu bar it holds: the menu belongs to its component, so it is
+// taken off first (it goes onto the new window when the form's window is re-created).
+void TCustomForm::DestroyWnd() {
+    if (HandleAllocated() && menu_) ::SetMenu(Handle(), nullptr);
+    TWinControl::DestroyWnd();
 }
 
 RECT TCustomForm::ClientRect() const {

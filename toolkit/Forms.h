@@ -142,8 +142,10 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleExtras() override;
+    void DestroyWnd() override;
     void WndProc(TMessage& message) override;
     void BeforeDestruction() override;
+    void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     virtual void DoClose(TCloseAction& action);
 
@@ -155,8 +157,10 @@ private:
     void DialogKey(TMessage& message);
     int ClientWidthProp() const { return ClientWidth(); }
     int ClientHeightProp() const { return ClientHeight(); }
-    void SetClientWidthProp(int w) { SetClientWidth(w); }
-    void SetClientHeightProp(int h) { SetClientHeight(h); }
+    // While the form file is read the client size waits for Loaded: the menu bar, which
+    // takes its height from the client area, is only known once the whole file is read.
+    void SetClientWidthProp(int w);
+    void SetClientHeightProp(int h);
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -171,6 +175,8 @@ private:
     bool modal_ = false;
     bool shownOnce_ = false;
     bool destroyed_ = false;
+    int loadedClientWidth_ = -1;
+    int loadedClientHeight_ = -1;
 };
 
 class TForm : public TCustomForm {

@@ -300,3 +300,44 @@ TEST(Controls, ChildrenDieWithTheirParentAndLeaveTheirOwner) {
     EXPECT_FALSE(IsWindow(window));
     form->Free();
 }
+
+TEST(Controls, KeyHandlersSeeKeysFirstAndCanSwallowThem) {
+    Scene s;
+    HWND button = s.button->Handle();
+    std::vector<WORD> downs;
+    s.button->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        downs.push_back(key);
+        if (key == VK_SPACE) key = 0;  // the button never sees it
+    };
+    std::string typed;
+    s.button->OnKeyPress = [&](TObject*, char& c) { typed += c; };
+    SendMessageA(button, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_FALSE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    s.button->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { downs.push_back(key); };
+    SendMessageA(button, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED);  // now it does
+    SendMessageA(button, WM_CHAR, 'q', 0);
+    EXPECT_EQ(downs, (std::vector<WORD>{VK_SPACE, VK_SPACE}));
+    EXPECT_EQ(typed, "q");
+}
+
+TEST(Controls, DoubleBufferedPaintingShowsBackgroundAndChildren) {
+    Scene s;
+    auto* box = new TProbeBox(s.form);
+    box->SetParent(s.panel);
+    box->SetBounds(100, 50, 40, 30);
+    s.panel->SetColor(clBlue);
+    s.panel->SetDoubleBuffered(true);
+    s.form->Show();
+    PumpMessages();
+    box->paints = 0;
+    RedrawWindow(s.panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    EXPECT_EQ(box->paints, 1);
+    HDC screen = GetDC(nullptr);
+    const POINT inBox = box->ClientToScreen(POINT{20, 15});
+    const POINT inPanel = s.panel->ClientToScreen(POINT{190, 90});
+    EXPECT_EQ(GetPixel(screen, inBox.x, inBox.y), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(screen, inPanel.x, inPanel.y), RGB(0, 0, 255));
+    ReleaseDC(nullptr, screen);
+    s.form->Hide();
+}

@@ -7,6 +7,7 @@ object FileTestForm: TFileTestForm
   ClientWidth = 240
   AlphaBlend = True
   AlphaBlendValue = 245
+  Menu = mnuMain
   OnCreate = FormCreate
   object pnlMain: TProbePanel
     Align = alTop
@@ -26,5 +27,7 @@ object FileTestForm: TFileTestForm
     Caption = 'OK'
     Hint = 'Confirm'
     OnClick = btnOkClick
+  end
+  object mnuMain: TProbeMenu
   end
 end

@@ -42,10 +42,7 @@ public:
     explicit TProbeMenu(TComponent* owner) : TFormMenu(owner), menu_(CreateMenu()) {
         AppendMenuA(menu_, MF_STRING, 42, "&File");
     }
-    ~TProbeMenu() override {
-        if (menu_ && !IsMenu(menu_)) menu_ = nullptr;
-        if (menu_) DestroyMenu(menu_);
-    }
+    ~TProbeMenu() override { DestroyMenu(menu_); }
     HMENU MenuHandle() override { return menu_; }
     bool IsShortCut(TShortCut s) override {
         if (s != VK_F9 && s != VK_F10 && s != (scCtrl | 'T')) return false;
@@ -80,6 +77,8 @@ const TClassInfo& TProbeMenu::StaticClass() {
     return info;
 }
 
+TOOLKIT_REGISTER(TProbeMenu);
+
 namespace {
 
 struct FormFixture : ::testing::Test {
@@ -107,8 +106,11 @@ TEST_F(FormFixture, IsReadFromItsResourceBeforeOnCreate) {
     EXPECT_FALSE(form->Visible());
     SendMessageA(form->btnOk->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(form->okClicks, 1);
-    // The client size survives the window's creation.
+    // The client size survives the window's creation, menu bar and all.
+    ASSERT_NE(form->Menu(), nullptr);
+    EXPECT_EQ(form->Menu()->Name(), "mnuMain");
     form->HandleNeeded();
+    EXPECT_EQ(GetMenu(form->Handle()), form->Menu()->MenuHandle());
     EXPECT_EQ(form->ClientWidth(), 240);
     EXPECT_EQ(form->ClientHeight(), 120);
 }
@@ -124,8 +126,11 @@ TEST_F(FormFixture, BorderStyleIconsAndOpacityReachTheWindow) {
     EXPECT_EQ(alpha, 245);
     EXPECT_TRUE(flags & LWA_ALPHA);
 
+    HMENU menu = GetMenu(h);
     form->SetBorderStyle(bsToolWindow);  // re-creates the window
     h = form->Handle();
+    EXPECT_TRUE(IsMenu(menu));  // the menu bar outlives the old window
+    EXPECT_EQ(GetMenu(h), menu);
     EXPECT_TRUE(GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_LAYERED);
     form->SetBorderStyle(bsSizeable);
