@@ -473,6 +473,9 @@ const TClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+    // Leave the parent while still a windowed control (a plain delete skips
+    // BeforeDestruction), so that it drops this one from its tab order too.
+    SetParent(nullptr);
     FreeChildControls();
     DestroyHandle();
     if (brush_) DeleteObject(brush_);

@@ -94,6 +94,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::mak
 }
 
 TCustomForm::~TCustomForm() {
+    if (HandleAllocated() && menu_) ::SetMenu(Handle(), nullptr);  // see DestroyWnd
     auto& forms = Screen->forms_;
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
     if (Application->mainForm_ == this) Application->mainForm_ = nullptr;

@@ -298,6 +298,14 @@ TEST(Controls, ChildrenDieWithTheirParentAndLeaveTheirOwner) {
     panel->Free();
     EXPECT_EQ(form->ComponentCount(), 0);
     EXPECT_FALSE(IsWindow(window));
+    // A plain delete leaves the parent as cleanly as Free.
+    auto* other = new TProbeButton(form);
+    other->SetParent(form);
+    HWND otherWindow = other->Handle();
+    delete other;
+    EXPECT_EQ(form->ControlCount(), 0);
+    EXPECT_TRUE(form->TabOrderList().empty());
+    EXPECT_FALSE(IsWindow(otherWindow));
     form->Free();
 }
 
