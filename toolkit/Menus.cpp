@@ -179,17 +179,9 @@ void TMenuItem::Changed() {
     if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
-void TMenuItem::SetCaption(const std::string& caption) {
-    if (caption == caption_) return;
-    caption_ = caption;
-    Changed();
-}
+void TMenuItem::SetCaption(const std::string& caption) { Change(caption_, caption); }
 
-void TMenuItem::SetShortCut(TShortCut shortCut) {
-    if (shortCut == shortCut_) return;
-    shortCut_ = shortCut;
-    Changed();
-}
+void TMenuItem::SetShortCut(TShortCut shortCut) { Change(shortCut_, shortCut); }
 
 void TMenuItem::SetChecked(bool on) {
     if (on == checked_) return;
@@ -204,17 +196,9 @@ void TMenuItem::UncheckRadioSiblings() {
         if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
 }
 
-void TMenuItem::SetEnabled(bool on) {
-    if (on == enabled_) return;
-    enabled_ = on;
-    Changed();
-}
+void TMenuItem::SetEnabled(bool on) { Change(enabled_, on); }
 
-void TMenuItem::SetVisible(bool on) {
-    if (on == visible_) return;
-    visible_ = on;
-    Changed();
-}
+void TMenuItem::SetVisible(bool on) { Change(visible_, on); }
 
 void TMenuItem::SetDefault(bool on) {
     if (on == default_) return;
@@ -231,11 +215,7 @@ void TMenuItem::SetRadioItem(bool on) {
     Changed();
 }
 
-void TMenuItem::SetImageIndex(int index) {
-    if (index == imageIndex_) return;
-    imageIndex_ = index;
-    Changed();
-}
+void TMenuItem::SetImageIndex(int index) { Change(imageIndex_, index); }
 
 void TMenuItem::Click() {
     if (!enabled_) return;

@@ -319,6 +319,28 @@ TEST_F(MenuFixture, OwnerDrawingReachesTheItemsHandlers) {
     EXPECT_TRUE(NativeItem(FileMenu(), form->mnuExit->Command()).fType & MFT_OWNERDRAW);
 }
 
+TEST_F(MenuFixture, ImagesMakeDropDownItemsOwnerDrawn) {
+    auto* images = new TImageList(form);
+    images->SetSize(24, 24);
+    TBitmap strip;
+    strip.SetSize(24, 24);
+    images->Add(strip);
+    form->MainMenu->SetImages(images);
+    form->mnuAll->SetImageIndex(0);
+    Item("mnuFile")->SetImageIndex(0);
+    EXPECT_TRUE(NativeItem(FileMenu(), form->mnuAll->Command()).fType & MFT_OWNERDRAW);
+    EXPECT_FALSE(NativeItem(FileMenu(), form->mnuStart->Command()).fType & MFT_OWNERDRAW);  // no image
+    EXPECT_FALSE(NativeItem(form->MainMenu->MenuHandle(), Item("mnuFile")->Command()).fType & MFT_OWNERDRAW);
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = form->mnuAll->Command();
+    SendMessageA(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_GE(measure.itemHeight, 24u);  // room for the image
+    images->Free();  // the menu forgets the list and draws natively again
+    EXPECT_EQ(form->MainMenu->Images(), nullptr);
+    EXPECT_FALSE(NativeItem(FileMenu(), form->mnuAll->Command()).fType & MFT_OWNERDRAW);
+}
+
 TEST_F(MenuFixture, FreedItemsLeaveTheMenu) {
     Item("N1")->Free();
     form->mnuAll->Free();
