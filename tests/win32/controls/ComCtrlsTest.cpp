@@ -1,0 +1,212 @@
+// Page controls (tab visibility, fallback, fixed order), status bars and rich edits.
+#include <gtest/gtest.h>
+
+#include "ControlsTestSupport.h"
+// After <windows.h>, which the support header brings.
+#include <commctrl.h>
+#include <richedit.h>
+
+#include "toolkit/ComCtrls.h"
+
+namespace {
+
+// The main window's four pages.
+struct PagesScene : FormScene {
+    TPageControl* pages = Make<TPageControl>(form);
+    TTabSheet* browse = AddPage("Browse for files");
+    TTabSheet* start = AddPage("Inputs/Outputs");
+    TTabSheet* help = AddPage("Help");
+    TTabSheet* license = AddPage("License");
+    PagesScene() { pages->SetAlign(alClient); }
+
+    TTabSheet* AddPage(const std::string& caption) {
+        auto* page = new TTabSheet(form);
+        page->SetCaption(caption);
+        page->SetPageControl(pages);
+        return page;
+    }
+    // The window's tabs, by text.
+    std::vector<std::string> Tabs() {
+        std::vector<std::string> tabs;
+        HWND h = pages->Handle();
+        const int n = static_cast<int>(SendMessageA(h, TCM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i) {
+            char text[80] = {};
+            TCITEMA item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(h, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+            tabs.emplace_back(text);
+        }
+        return tabs;
+    }
+    std::string Selected() {
+        const int i = static_cast<int>(SendMessageA(pages->Handle(), TCM_GETCURSEL, 0, 0));
+        return i < 0 ? "" : Tabs().at(static_cast<size_t>(i));
+    }
+};
+
+}  // namespace
+
+TEST(PageControl, TabsShowTheVisiblePagesInTheirFixedOrder) {
+    PagesScene s;
+    EXPECT_EQ(s.pages->ActivePage(), s.browse);  // the first page becomes active
+    s.browse->SetTabVisible(false);
+    s.start->SetTabVisible(false);
+    s.pages->SetActivePage(s.license);
+    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"Help", "License"}));
+    EXPECT_EQ(s.Selected(), "License");
+    // Shown again, a tab takes its own place, not the end.
+    s.start->SetTabVisible(true);
+    s.browse->SetTabVisible(true);
+    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"Browse for files", "Inputs/Outputs", "Help", "License"}));
+    EXPECT_EQ(s.Selected(), "License");
+    EXPECT_EQ(s.license->TabIndex(), 3);
+    s.help->SetTabVisible(false);
+    EXPECT_EQ(s.license->TabIndex(), 2);
+    EXPECT_EQ(s.help->TabIndex(), -1);
+    EXPECT_EQ(s.help->PageIndex(), 2);
+}
+
+TEST(PageControl, HidingTheActiveTabFallsBackToAVisiblePage) {
+    PagesScene s;
+    s.license->SetTabVisible(false);
+    s.pages->SetActivePage(s.start);
+    s.start->SetTabVisible(false);
+    EXPECT_EQ(s.pages->ActivePage(), s.help);  // the next visible one after it
+    EXPECT_TRUE(s.help->Visible());
+    EXPECT_FALSE(s.start->Visible());
+    s.help->SetTabVisible(false);
+    EXPECT_EQ(s.pages->ActivePage(), s.browse);  // none after it: the one before
+    EXPECT_EQ(s.Selected(), "Browse for files");
+    s.browse->SetTabVisible(false);
+    EXPECT_EQ(s.pages->ActivePage(), nullptr);  // no tab left
+    EXPECT_EQ(s.Selected(), "");
+    // Hiding a tab that is not active leaves the active page alone.
+    s.browse->SetTabVisible(true);
+    s.pages->SetActivePage(s.browse);
+    s.help->SetTabVisible(true);
+    s.help->SetTabVisible(false);
+    EXPECT_EQ(s.pages->ActivePage(), s.browse);
+}
+
+TEST(PageControl, AFreedActivePageHandsOverAndOnlyTheActivePageShows) {
+    PagesScene s;
+    s.pages->SetActivePage(s.help);
+    int shown = 0;
+    for (int i = 0; i < s.pages->PageCount(); ++i) shown += s.pages->Pages(i)->Visible();
+    EXPECT_EQ(shown, 1);
+    RECT display;
+    GetClientRect(s.pages->Handle(), &display);
+    SendMessageA(s.pages->Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    EXPECT_EQ(s.help->Top(), display.top);  // the page fills the display area
+    EXPECT_EQ(s.help->Width(), display.right - display.left);
+    s.help->Free();
+    EXPECT_EQ(s.pages->ActivePage(), s.license);
+    EXPECT_EQ(s.pages->PageCount(), 3);
+    EXPECT_THROW(s.pages->SetActivePage(new TTabSheet(s.form)), EInvalidOperation);
+}
+
+TEST(PageControl, AUsersTabChoiceActivatesThePageAndCanBeRefused) {
+    PagesScene s;
+    s.start->SetTabVisible(false);
+    std::vector<std::string> events;
+    bool allow = true;
+    s.pages->OnChanging = [&](TObject*, bool& ok) {
+        events.push_back("changing");
+        ok = allow;
+    };
+    s.pages->OnChange = [&](TObject*) { events.push_back("change"); };
+    SendMessageA(s.pages->Handle(), TCM_SETCURFOCUS, 1, 0);  // the second visible tab: "Help"
+    EXPECT_EQ(s.pages->ActivePage(), s.help);
+    allow = false;
+    SendMessageA(s.pages->Handle(), TCM_SETCURFOCUS, 0, 0);
+    EXPECT_EQ(s.pages->ActivePage(), s.help);
+    EXPECT_EQ(events, (std::vector<std::string>{"changing", "change", "changing"}));
+}
+
+TEST(PageControl, StylesAreWindowStylesAndTheClassNamesNameTheToolkit) {
+    PagesScene s;
+    s.pages->SetHotTrack(true);
+    s.pages->SetStyle(tsFlatButtons);
+    const LONG style = GetWindowLongA(s.pages->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & TCS_HOTTRACK);
+    EXPECT_TRUE(style & TCS_BUTTONS);
+    EXPECT_TRUE(style & TCS_FLATBUTTONS);
+    EXPECT_EQ(s.Tabs().size(), 4u);  // the new window got its tabs again
+    EXPECT_EQ(WindowClassOf(s.pages->Handle()), "TPageControl");
+    EXPECT_EQ(WindowClassOf(s.help->Handle()), "TTabSheet");
+    EXPECT_EQ(GetPropText(*s.pages, "Style"), "tsFlatButtons");
+    EXPECT_EQ(GetPropText(*s.pages, "ActivePage"), "");  // an unnamed page
+    s.browse->SetName("tabBrowse");
+    EXPECT_EQ(GetPropText(*s.pages, "ActivePage"), "tabBrowse");
+    EXPECT_TRUE(SetPropText(*s.browse, "TabVisible", "False"));
+    EXPECT_EQ(s.pages->ActivePage(), s.start);
+}
+
+TEST(StatusBar, SimplePanelShowsTheSimpleTextAndPanelsShowTheirOwn) {
+    FormScene s;
+    auto* bar = Make<TStatusBar>(s.form);
+    bar->SetSimplePanel(true);
+    bar->SetSimpleText("Keywords loaded");
+    char text[64] = {};
+    SendMessageA(bar->Handle(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));  // the simple part is 0
+    EXPECT_STREQ(text, "Keywords loaded");
+    EXPECT_EQ(GetPropText(*bar, "simpletext"), "Keywords loaded");
+    EXPECT_EQ(bar->Top() + bar->Height(), s.form->ClientHeight());  // at the bottom
+    EXPECT_EQ(bar->Width(), s.form->ClientWidth());
+
+    bar->SetSimplePanel(false);
+    bar->AddPanel().SetText("one");
+    bar->AddPanel().SetText("two");
+    EXPECT_EQ(SendMessageA(bar->Handle(), SB_GETPARTS, 0, 0), 2);
+    SendMessageA(bar->Handle(), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "two");
+    EXPECT_EQ(WindowClassOf(bar->Handle()), "TStatusBar");
+}
+
+TEST(RichEdit, PlainTextInColoursWithLinesAddedAtTheEnd) {
+    FormScene s;
+    auto* log = Make<TRichEdit>(s.form);
+    log->SetPlainText(true);
+    log->SetColor(clBlack);
+    log->Font()->SetColor(clLime);
+    log->Lines()->Add("Log:");
+    log->Lines()->Add("2 tags replaced in index.html");
+    EXPECT_EQ(log->Lines()->Count(), 2);
+    EXPECT_EQ(log->Lines()->Get(1), "2 tags replaced in index.html");
+    log->Lines()->Insert(1, "between");
+    EXPECT_EQ(log->Lines()->Lines(), (std::vector<std::string>{"Log:", "between", "2 tags replaced in index.html"}));
+    EXPECT_EQ(SendMessageA(log->Handle(), EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
+    CHARFORMAT2A format{};
+    format.cbSize = sizeof format;
+    SendMessageA(log->Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.crTextColor, RGB(0, 255, 0));
+    EXPECT_EQ(WindowClassOf(log->Handle()), "TRichEdit");
+}
+
+TEST(RichEdit, ALineBeyondTheTextLimitRaisesAndLeavesTheTextAsItWas) {
+    FormScene s;
+    auto* log = Make<TRichEdit>(s.form);
+    log->SetMaxLength(30);
+    log->Lines()->Add("0123456789");
+    log->Lines()->Add("0123456789");
+    const std::string before = log->Text();
+    try {
+        log->Lines()->Add("0123456789");
+        FAIL() << "no error";
+    } catch (const EOutOfResources& e) {
+        EXPECT_STREQ(e.what(), "RichEdit line insertion error");
+    }
+    EXPECT_EQ(log->Text(), before);
+    // The platform's own limit: a window without MaxLength refuses what passes it.
+    auto* plain = Make<TRichEdit>(s.form);
+    plain->SetWordWrap(false);
+    const int limit = plain->TextLimit();
+    ASSERT_GT(limit, 0);
+    const std::string line(static_cast<size_t>(limit / 4), 'x');  // four lines and their breaks pass it
+    EXPECT_THROW(
+        for (int i = 0; i < 5; ++i) plain->Lines()->Add(line), EOutOfResources);
+    EXPECT_EQ(plain->Lines()->Count(), 3);
+}

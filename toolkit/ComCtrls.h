@@ -1,0 +1,232 @@
+#pragma once
+// Common controls (Win32): page controls with tab sheets, status bars, rich edits.
+//
+//   TCustomTabControl / TPageControl  a comctl32 tab control whose tabs are the sheets with
+//                 TabVisible, in their fixed page order; ActivePage shows one sheet (also one
+//                 whose tab is hidden). Hiding the active page's tab falls back to the next
+//                 visible page after it (else the one before it); with no visible tab, no page
+//                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine.
+//   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
+//   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
+//                 otherwise Panels (text, width, alignment, bevel).
+//   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
+//                 MaxLength is its text limit (0 keeps the platform's default); text from
+//                 the program is held to the limit too (some platforms stretch the limit
+//                 for it): a line that does not fit raises "RichEdit line insertion error".
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/Controls.h"
+#include "toolkit/StdCtrls.h"
+
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+
+template <>
+const TEnumInfo& EnumInfo<TTabStyle>();
+template <>
+const TEnumInfo& EnumInfo<TStatusPanelBevel>();
+
+class TTabSheet;
+
+using TTabChangingEvent = TEvent<TObject*, bool&>;
+
+class TCustomTabControl : public TWinControl {
+    TOOLKIT_CLASS(TCustomTabControl, TWinControl)
+
+public:
+    explicit TCustomTabControl(TComponent* owner);
+
+    bool HotTrack() const { return hotTrack_; }
+    void SetHotTrack(bool on);
+    TTabStyle Style() const { return style_; }
+    void SetStyle(TTabStyle style);
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool on);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void AdjustClientRect(RECT& rect) const override;
+
+private:
+    void Restyle();
+
+    bool hotTrack_ = false;
+    TTabStyle style_ = tsTabs;
+    bool multiLine_ = false;
+};
+
+class TPageControl : public TCustomTabControl {
+    TOOLKIT_CLASS(TPageControl, TCustomTabControl)
+
+public:
+    explicit TPageControl(TComponent* owner);
+
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    TTabSheet* Pages(int index) const { return pages_.at(static_cast<size_t>(index)); }
+    TTabSheet* ActivePage() const { return activePage_; }
+    void SetActivePage(TTabSheet* page);
+    // The active page's place among the pages, or -1.
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+    // The pages whose tabs show, in page order.
+    std::vector<TTabSheet*> VisibleTabs() const;
+    // The next page with a visible tab after `current` (or before it), wrapping; null when none.
+    TTabSheet* FindNextPage(TTabSheet* current, bool forward) const;
+
+    TNotifyEvent OnChange;
+    TTabChangingEvent OnChanging;
+
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+
+protected:
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
+
+private:
+    friend class TTabSheet;
+    void InsertPage(TTabSheet* page);
+    void RemovePage(TTabSheet* page);
+    void MovePage(TTabSheet* page, int index);
+    // Rebuilds the window's tabs from the visible pages and selects the active one.
+    void UpdateTabs();
+    void TabVisibilityChanged(TTabSheet* page);
+    void ShowActivePage();
+    // The page to show when `page` can no longer be the active one.
+    TTabSheet* FallbackFor(TTabSheet* page) const;
+
+    std::vector<TTabSheet*> pages_;
+    TTabSheet* activePage_ = nullptr;
+};
+
+class TTabSheet : public TWinControl {
+    TOOLKIT_CLASS(TTabSheet, TWinControl)
+
+public:
+    explicit TTabSheet(TComponent* owner);
+
+    TPageControl* PageControl() const { return pageControl_; }
+    void SetPageControl(TPageControl* control);
+    bool TabVisible() const { return tabVisible_; }
+    void SetTabVisible(bool on);
+    int PageIndex() const;
+    void SetPageIndex(int index);
+    // The place of its tab among the visible tabs, or -1 when its tab is hidden.
+    int TabIndex() const;
+
+    void SetParentComponent(TComponent* parent) override;
+    TComponent* GetParentComponent() const override { return pageControl_; }
+    bool HasParent() const override { return true; }
+
+protected:
+    void WndProc(TMessage& message) override;
+    void BeforeDestruction() override;
+
+private:
+    friend class TPageControl;
+    TPageControl* pageControl_ = nullptr;
+    bool tabVisible_ = true;
+};
+
+// ---------------------------------------------------------------------------------------
+
+class TStatusBar;
+
+class TStatusPanel {
+public:
+    explicit TStatusPanel(TStatusBar& bar) : bar_(bar) {}
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text);
+    int Width() const { return width_; }
+    void SetWidth(int width);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+    TStatusPanelBevel Bevel() const { return bevel_; }
+    void SetBevel(TStatusPanelBevel bevel);
+
+private:
+    TStatusBar& bar_;
+    std::string text_;
+    int width_ = 50;
+    TAlignment alignment_ = taLeftJustify;
+    TStatusPanelBevel bevel_ = pbLowered;
+};
+
+class TCustomStatusBar : public TWinControl {
+    TOOLKIT_CLASS(TCustomStatusBar, TWinControl)
+
+public:
+    explicit TCustomStatusBar(TComponent* owner);
+    ~TCustomStatusBar() override;
+
+    bool SimplePanel() const { return simplePanel_; }
+    void SetSimplePanel(bool on);
+    const std::string& SimpleText() const { return simpleText_; }
+    void SetSimpleText(const std::string& text);
+    bool SizeGrip() const { return sizeGrip_; }
+    void SetSizeGrip(bool on);
+
+    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    TStatusPanel& Panels(int index) const { return *panels_.at(static_cast<size_t>(index)); }
+    TStatusPanel& AddPanel();
+    void ClearPanels();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+
+private:
+    friend class TStatusPanel;
+    // Tells the window what the panels and the simple text are now.
+    void UpdatePanels();
+
+    bool simplePanel_ = false;
+    std::string simpleText_;
+    bool sizeGrip_ = true;
+    std::vector<std::unique_ptr<TStatusPanel>> panels_;
+};
+
+class TStatusBar : public TCustomStatusBar {
+    TOOLKIT_CLASS(TStatusBar, TCustomStatusBar)
+
+public:
+    using TCustomStatusBar::TCustomStatusBar;
+};
+
+// ---------------------------------------------------------------------------------------
+
+class TCustomRichEdit : public TCustomMemo {
+    TOOLKIT_CLASS(TCustomRichEdit, TCustomMemo)
+
+public:
+    explicit TCustomRichEdit(TComponent* owner);
+
+    bool PlainText() const { return plainText_; }
+    void SetPlainText(bool on);
+    // The window's text limit in characters (its own default when MaxLength is 0).
+    int TextLimit();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    [[noreturn]] void CapacityError() const override;
+    int CharPos(const std::string& text, size_t offset) const override;
+    // The window's text limit: programs may not pass it either.
+    size_t Capacity() override;
+
+private:
+    void ApplyColors();
+
+    bool plainText_ = false;
+};
+
+class TRichEdit : public TCustomRichEdit {
+    TOOLKIT_CLASS(TRichEdit, TCustomRichEdit)
+
+public:
+    using TCustomRichEdit::TCustomRichEdit;
+};
