@@ -415,6 +415,8 @@ public:
 
     void LoadFromStream(TStream& stream);
     void SaveToStream(TStream& stream) const;
+    // EFOpenError / EFCreateError with the system's description; a failed save leaves the
+    // file as it was.
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;
 

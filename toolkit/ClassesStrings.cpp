@@ -1,6 +1,7 @@
 // TStrings and TStringList (declared in Classes.h).
 #include <algorithm>
 
+#include "platform/Platform.h"
 #include "toolkit/Classes.h"
 #include "toolkit/TypInfo.h"
 
@@ -222,17 +223,24 @@ void TStrings::SaveToStream(TStream& stream) const {
     stream.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
 }
 
+// Files go through the platform layer: its errors carry the system's own description, and
+// a save replaces the file in one step, so a failed save leaves the old file whole.
 void TStrings::LoadFromFile(const std::string& fileName) {
-    TFileStream file(fileName, fmOpenRead);
-    LoadFromStream(file);
+    std::string text;
+    try {
+        text = pelmar::platform::ReadWholeFile(fileName);
+    } catch (const pelmar::platform::OsError& e) {
+        throw EFOpenError(Format("Cannot open file \"%s\". %s", fileName.c_str(), e.what()));
+    }
+    SetText(text);
 }
 
 void TStrings::SaveToFile(const std::string& fileName) const {
-    // Build the whole text first so that a failure cannot leave half a file behind a
-    // successfully created one.
-    const std::string text = Text();
-    TFileStream file(fileName, fmCreate);
-    file.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+    try {
+        pelmar::platform::ReplaceFileContent(fileName, Text());
+    } catch (const pelmar::platform::OsError& e) {
+        throw EFCreateError(Format("Cannot create file \"%s\". %s", fileName.c_str(), e.what()));
+    }
 }
 
 void TStrings::BeginUpdate() {

@@ -157,6 +157,20 @@ TEST(StringList, FilesRoundTripAndReportErrors) {
     EXPECT_THROW(list.SaveToFile(missing), EFCreateError);
 }
 
+TEST(StringList, ARefusedSaveLeavesTheOldFileWhole) {
+    const std::string path = TempPath("readonly.txt");
+    TStringList list;
+    list.SetText("old");
+    list.SaveToFile(path);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    list.SetText("new");
+    EXPECT_THROW(list.SaveToFile(path), EFCreateError);
+    EXPECT_EQ(ReadBytes(path), "old\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    std::remove(path.c_str());
+}
+
 TEST(Streams, MemoryStreamReadsWritesAndSeeks) {
     TMemoryStream s;
     s.WriteInt32(-2);
