@@ -52,6 +52,10 @@ const TClassInfo& TLoggedChild::StaticClass() {
     return info;
 }
 
+// Test processes may run one test alone: the form reader must find these by name anyway.
+TOOLKIT_REGISTER(TLogged);
+TOOLKIT_REGISTER(TLoggedChild);
+
 TEST(Component, OwnerFreesOwnedComponentsNewestFirst) {
     gLog.clear();
     auto* owner = new TLogged(nullptr, "owner");

@@ -207,6 +207,9 @@ const TClassInfo& TTicker::StaticClass() {
 }
 
 TOOLKIT_REGISTER(TTicker);
+TOOLKIT_REGISTER(TSheet);
+TOOLKIT_REGISTER(TBox);
+TOOLKIT_REGISTER(TPen2);
 
 namespace {
 
