@@ -30,6 +30,7 @@ template <>
 const TEnumInfo& EnumInfo<TFileAttr>();
 
 class TFileCtrlListBox;
+class TDriveComboBox;
 
 // The lines of a file-control list box.
 class TFileCtrlItems : public TStrings {
@@ -161,11 +162,13 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend class TDriveComboBox;
     void BuildList();
 
     std::string directory_;
     int currentIndex_ = 0;  // the entry of Directory itself
     TFileListBox* fileList_ = nullptr;
+    TDriveComboBox* driveBox_ = nullptr;  // the drive box that drives this list
 };
 
 class TDriveComboBox : public TWinControl {
@@ -196,7 +199,10 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend class TDirectoryListBox;
     void SelectDriveItem();
+    // Shows the drive of DirList's folder, which may have moved by other ways.
+    void FollowDirList();
 
     std::vector<char> drives_;
     char drive_ = 'c';

@@ -93,6 +93,7 @@ void TDirectoryListBox::SetDirectory(const std::string& text) {
     directory_ = path;
     BuildList();
     if (fileList_) fileList_->SetDirectory(directory_);
+    if (driveBox_) driveBox_->FollowDirList();
     OnChange(this);
 }
 
@@ -111,7 +112,9 @@ void TDirectoryListBox::SetFileList(TFileListBox* list) {
 
 void TDirectoryListBox::Notification(TComponent* component, TOperation operation) {
     TFileCtrlListBox::Notification(component, operation);
-    if (operation == opRemove && component == fileList_) fileList_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == fileList_) fileList_ = nullptr;
+    if (component == driveBox_) driveBox_ = nullptr;
 }
 
 void TDirectoryListBox::BuildList() {
@@ -225,11 +228,14 @@ void TDriveComboBox::SetDrive(char letter) {
     if (std::find(drives_.begin(), drives_.end(), letter) == drives_.end())
         throw EInOutError(Format("Drive %c: does not exist", letter));
     if (letter == drive_) return;
-    try {
-        if (dirList_) dirList_->SetDrive(letter);
-    } catch (...) {
-        SelectDriveItem();  // the list shows the drive that stays
-        throw;
+    if (dirList_) {
+        try {
+            dirList_->SetDrive(letter);
+        } catch (...) {
+            SelectDriveItem();  // the list shows the drive that stays
+            throw;
+        }
+        if (letter == drive_) return;  // followed the folder list already
     }
     drive_ = letter;
     SelectDriveItem();
@@ -238,9 +244,25 @@ void TDriveComboBox::SetDrive(char letter) {
 
 void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
     if (list == dirList_) return;
-    if (dirList_) dirList_->RemoveFreeNotification(this);
+    if (dirList_) {
+        dirList_->RemoveFreeNotification(this);
+        RemoveFreeNotification(dirList_);
+        dirList_->driveBox_ = nullptr;
+    }
     dirList_ = list;
-    if (dirList_) dirList_->FreeNotification(this);
+    if (!dirList_) return;
+    dirList_->FreeNotification(this);
+    FreeNotification(dirList_);
+    dirList_->driveBox_ = this;
+    FollowDirList();
+}
+
+void TDriveComboBox::FollowDirList() {
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(dirList_->Drive())));
+    if (letter == drive_ || std::find(drives_.begin(), drives_.end(), letter) == drives_.end()) return;
+    drive_ = letter;
+    SelectDriveItem();
+    OnChange(this);
 }
 
 void TDriveComboBox::Notification(TComponent* component, TOperation operation) {

@@ -177,10 +177,14 @@ TEST_F(FileCtrlFixture, EnterAndDoubleClickOpenTheSelectedFolder) {
 }
 
 TEST_F(FileCtrlFixture, DriveBoxMovesTheFolderList) {
-    Link();
-    folders->SetDirectory(tree);
     ASSERT_FALSE(drives->Drives().empty());
     EXPECT_EQ(drives->Drive(), static_cast<char>(std::tolower(startedIn[0])));  // where the program was
+    int driveChanges = 0;
+    drives->OnChange = [&](TObject*) { ++driveChanges; };
+    Link();
+    folders->SetDirectory(tree);
+    const char treeDrive = static_cast<char>(std::tolower(tree[0]));
+    EXPECT_EQ(drives->Drive(), treeDrive);  // the box follows the folder list
     const auto other = std::find_if(drives->Drives().begin(), drives->Drives().end(),
                                     [&](char d) { return d != drives->Drive() && GetDriveTypeA((std::string(1, d) + ":\\").c_str()) == DRIVE_FIXED; });
     if (other == drives->Drives().end()) GTEST_SKIP() << "one fixed drive only";
@@ -194,6 +198,13 @@ TEST_F(FileCtrlFixture, DriveBoxMovesTheFolderList) {
     EXPECT_EQ(files->Directory(), folders->Directory());
     EXPECT_THROW(drives->SetDrive('!'), EInOutError);
     EXPECT_EQ(drives->Drive(), *other);
+    // A folder typed elsewhere brings the box back to its drive.
+    const int before = driveChanges;
+    folders->SetDirectory(tree);
+    EXPECT_EQ(drives->Drive(), treeDrive);
+    EXPECT_EQ(driveChanges, before + 1);
+    const auto treeIndex = std::find(drives->Drives().begin(), drives->Drives().end(), treeDrive) - drives->Drives().begin();
+    EXPECT_EQ(SendMessageA(drives->Handle(), CB_GETCURSEL, 0, 0), treeIndex);
 }
 
 TEST_F(FileCtrlFixture, DeleteSelectedLeavesTheFilesOnDisk) {
