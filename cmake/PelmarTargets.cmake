@@ -28,3 +28,15 @@ function(pelmar_windows_program target)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
   endif()
 endfunction()
+
+# A resource script embeds form files and bitmaps of its own folder; ninja cannot see
+# those includes, so name them as dependencies or an edited form file stays stale.
+function(pelmar_resource_depends)
+  foreach(source ${ARGN})
+    if(source MATCHES "\\.rc$")
+      get_filename_component(folder ${source} DIRECTORY)
+      file(GLOB embedded CONFIGURE_DEPENDS ${folder}/*.dfm ${folder}/*.bmp ${folder}/*.ico)
+      set_source_files_properties(${source} PROPERTIES OBJECT_DEPENDS "${embedded}")
+    endif()
+  endforeach()
+endfunction()
