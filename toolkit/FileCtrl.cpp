@@ -268,6 +268,7 @@ TFileListBox::TFileListBox(TComponent* owner) : TFileCtrlListBox(owner) {
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
     directory_ = current;
+    ReadFileNames();
 }
 
 void TFileListBox::SetDirectory(const std::string& directory) {

@@ -8,6 +8,7 @@
 #include "tests/win32/graphics/TempFolder.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/Forms.h"
+#include "toolkit/Streaming.h"
 
 namespace {
 
@@ -229,4 +230,40 @@ TEST_F(FileCtrlFixture, DeleteSelectedLeavesTheFilesOnDisk) {
     files->SetDirectory(tree);  // reading the folder again brings every name back
     EXPECT_EQ(files->Count(), 10);
     EXPECT_THROW(files->SetSelected(10, true), EListError);
+}
+
+TEST_F(FileCtrlFixture, FormFileLinksTheThreeControls) {
+    SetCurrentDirectoryA(tree.c_str());
+    auto* read = new TForm(form);
+    ReadComponent(*read, R"(object Browse: TForm
+  object Drives: TDriveComboBox
+    AutoDropDown = True
+    DirList = Folders
+  end
+  object Folders: TDirectoryListBox
+    ItemHeight = 16
+    FileList = Files
+  end
+  object Files: TFileListBox
+    FileType = [ftReadOnly, ftHidden, ftSystem, ftArchive, ftNormal]
+    Mask = '*.html'
+    MultiSelect = True
+    ShowGlyphs = True
+  end
+end
+)");
+    auto* readFolders = dynamic_cast<TDirectoryListBox*>(read->FindComponent("Folders"));
+    auto* readFiles = dynamic_cast<TFileListBox*>(read->FindComponent("Files"));
+    auto* readDrives = dynamic_cast<TDriveComboBox*>(read->FindComponent("Drives"));
+    ASSERT_TRUE(readFolders && readFiles && readDrives);
+    EXPECT_EQ(readDrives->DirList(), readFolders);
+    EXPECT_TRUE(readDrives->AutoDropDown());
+    EXPECT_EQ(readFolders->FileList(), readFiles);
+    EXPECT_TRUE(readFiles->MultiSelect() && readFiles->ShowGlyphs());
+    // Made in the current folder, the lists show it at once.
+    EXPECT_TRUE(SameText(readFolders->Directory(), tree));
+    EXPECT_EQ(Lines(*readFiles->Items()), (std::vector<std::string>{"a.html", "B.html", "hidden.html", "ro.html", "sys.html"}));
+    readFolders->SetDirectory(Path("beta"));
+    EXPECT_TRUE(SameText(readFiles->Directory(), Path("beta")));
+    EXPECT_EQ(readFiles->Count(), 0);
 }
