@@ -80,6 +80,13 @@ TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
 void TButtonControl::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.SysClassName = "BUTTON";
+    if (alignment_ == taLeftJustify) p.Style |= BS_LEFTTEXT;
+}
+
+void TButtonControl::SetAlignment(TAlignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    RecreateWnd();
 }
 
 void TButtonControl::WndProc(TMessage& m) {
@@ -157,7 +164,6 @@ void TCustomCheckBox::CreateParams(TCreateParams& p) {
     TButtonControl::CreateParams(p);
     // The toolkit keeps the state: the window only shows it.
     p.Style |= BS_3STATE;
-    if (alignment_ == taLeftJustify) p.Style |= BS_LEFTTEXT;
 }
 
 void TCustomCheckBox::CreateHandleExtras() { SendMessageA(Handle(), BM_SETCHECK, state_, 0); }
@@ -170,12 +176,6 @@ void TCustomCheckBox::SetState(TCheckBoxState state) {
 void TCustomCheckBox::SetAllowGrayed(bool on) {
     allowGrayed_ = on;
     if (!on && state_ == cbGrayed) SetState(cbUnchecked);
-}
-
-void TCustomCheckBox::SetAlignment(TAlignment alignment) {
-    if (alignment == alignment_) return;
-    alignment_ = alignment;
-    RecreateWnd();
 }
 
 void TCustomCheckBox::Clicked() {
@@ -203,7 +203,6 @@ TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) { SetBound
 void TRadioButton::CreateParams(TCreateParams& p) {
     TButtonControl::CreateParams(p);
     p.Style |= BS_RADIOBUTTON;  // not automatic: the group is the parent's radio buttons
-    if (alignment_ == taLeftJustify) p.Style |= BS_LEFTTEXT;
 }
 
 void TRadioButton::CreateHandleExtras() { SendMessageA(Handle(), BM_SETCHECK, checked_, 0); }
@@ -215,12 +214,6 @@ void TRadioButton::SetChecked(bool on) {
     for (int i = 0; i < Parent()->ControlCount(); ++i)
         if (auto* sibling = dynamic_cast<TRadioButton*>(Parent()->Controls(i)); sibling && sibling != this)
             sibling->SetChecked(false);
-}
-
-void TRadioButton::SetAlignment(TAlignment alignment) {
-    if (alignment == alignment_) return;
-    alignment_ = alignment;
-    RecreateWnd();
 }
 
 // Only a click that selects the button is a click: a selected button stays selected.

@@ -66,11 +66,18 @@ class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
 
+    // The caption's side of a check mark: taLeftJustify puts the caption on the left.
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     // The user pressed the button (BN_CLICKED).
     virtual void Clicked() { Click(); }
+
+private:
+    TAlignment alignment_ = taRightJustify;
 };
 
 class TButton : public TButtonControl {
@@ -109,8 +116,6 @@ public:
     void SetChecked(bool on) { SetState(on ? cbChecked : cbUnchecked); }
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool on);
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment alignment);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -120,7 +125,6 @@ protected:
 private:
     TCheckBoxState state_ = cbUnchecked;
     bool allowGrayed_ = false;
-    TAlignment alignment_ = taRightJustify;
 };
 
 class TCheckBox : public TCustomCheckBox {
@@ -138,8 +142,6 @@ public:
 
     bool Checked() const { return checked_; }
     void SetChecked(bool on);
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment alignment);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -148,7 +150,6 @@ protected:
 
 private:
     bool checked_ = false;
-    TAlignment alignment_ = taRightJustify;
 };
 
 // ---------------------------------------------------------------------------------------

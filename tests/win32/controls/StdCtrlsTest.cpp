@@ -205,5 +205,9 @@ TEST(StdCtrls, WindowClassesNameTheToolkitClassesAndKeepTheSystemBehaviour) {
     EXPECT_EQ(SendMessageA(edit->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL, DLGC_HASSETSEL);
     EXPECT_TRUE(GetWindowLongA(memo->Handle(), GWL_STYLE) & ES_MULTILINE);
     EXPECT_TRUE(check->Is<TCustomCheckBox>());
+    check->SetChecked(true);
+    EXPECT_TRUE(SetPropText(*check, "Alignment", "taLeftJustify"));  // caption left of the box
+    EXPECT_TRUE(GetWindowLongA(check->Handle(), GWL_STYLE) & BS_LEFTTEXT);
+    EXPECT_EQ(SendMessageA(check->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);  // kept by the new window
     EXPECT_TRUE(memo->Is<TCustomEdit>());
 }
