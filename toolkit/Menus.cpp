@@ -99,6 +99,7 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
         if (p == item) throw EInvalidOperation("A menu item cannot hold its own parent");
     if (index < 0 || index > Count()) throw EListError(Format("List index out of bounds (%d)", index));
     if (item->parent_) item->parent_->Remove(item);
+    index = std::min(index, Count());  // moving within this item shortened the list
     items_.insert(items_.begin() + index, item);
     item->parent_ = this;
     if (handle_) RebuildHandle();

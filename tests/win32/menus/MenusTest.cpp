@@ -352,6 +352,11 @@ TEST_F(MenuFixture, FreedItemsLeaveTheMenu) {
     EXPECT_EQ(form->FindComponent("mnuSettings"), nullptr);
     EXPECT_EQ(GetMenuItemCount(form->MainMenu->MenuHandle()), 1);
     EXPECT_THROW(form->mnuStart->Add(form->mnuStart->Parent()), EInvalidOperation);
+    // Moving an item to the end of its own menu.
+    TMenuItem* fileMenu = form->mnuStart->Parent();
+    fileMenu->Insert(fileMenu->Count(), form->mnuStart);
+    EXPECT_EQ(fileMenu->IndexOf(form->mnuStart), 1);
+    EXPECT_EQ(NativeCommands(FileMenu()), (std::vector<UINT>{form->mnuExit->Command(), form->mnuStart->Command()}));
 }
 
 TEST(PopupMenu, PopupClicksTheChosenItemAndDrawsOwnerDrawnItems) {
