@@ -382,7 +382,7 @@ void TCustomStatusBar::SetSizeGrip(bool on) {
 }
 
 TStatusPanel& TCustomStatusBar::AddPanel() {
-    panels_.push_back(std::make_unique<TStatusPanel>(static_cast<TStatusBar&>(*this)));
+    panels_.push_back(std::make_unique<TStatusPanel>(*this));
     UpdatePanels();
     return *panels_.back();
 }

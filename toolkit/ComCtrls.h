@@ -133,11 +133,11 @@ private:
 
 // ---------------------------------------------------------------------------------------
 
-class TStatusBar;
+class TCustomStatusBar;
 
 class TStatusPanel {
 public:
-    explicit TStatusPanel(TStatusBar& bar) : bar_(bar) {}
+    explicit TStatusPanel(TCustomStatusBar& bar) : bar_(bar) {}
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
     int Width() const { return width_; }
@@ -148,7 +148,7 @@ public:
     void SetBevel(TStatusPanelBevel bevel);
 
 private:
-    TStatusBar& bar_;
+    TCustomStatusBar& bar_;
     std::string text_;
     int width_ = 50;
     TAlignment alignment_ = taLeftJustify;
