@@ -22,10 +22,15 @@ function(pelmar_version_resource target)
   endif()
 endfunction()
 
-# Windows programs link everything statically so that no MinGW DLL is needed.
+# Windows programs link everything statically so that no MinGW DLL is needed, and carry
+# the manifest that gives them common controls 6, so that tests see the controls the
+# program shows.
 function(pelmar_windows_program target)
   if(WIN32)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/toolkit/res/manifest.rc)
+    set_source_files_properties(${PROJECT_SOURCE_DIR}/toolkit/res/manifest.rc PROPERTIES
+      OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/toolkit/res/program.manifest)
   endif()
 endfunction()
 
