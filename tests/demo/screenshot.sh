@@ -17,7 +17,10 @@ WINEPREFIX=${WINEPREFIX:-$build/wineprefix} exec "$root/tools/with-wine.sh" bash
   wine_pid=$!
   window=""
   for _ in $(seq 100); do
-    window=$(xdotool search --name "^Toolkit demo$" 2>/dev/null | head -n1 || true)
+    # The application window carries the same title: take the largest window of that name.
+    window=$(for id in $(xdotool search --onlyvisible --name "^Toolkit demo$" 2>/dev/null); do
+               eval "$(xdotool getwindowgeometry --shell "$id")"; echo "$((WIDTH * HEIGHT)) $id"
+             done | sort -n | tail -n1 | cut -d" " -f2)
     [[ -n "$window" ]] && break
     sleep 0.1
   done
