@@ -56,13 +56,16 @@ std::string ExpandLineBreaks(std::string text) {
 }
 
 bool ReplaceWhilePresent(std::string& text, std::string_view find, std::string_view replacement) {
-    const bool foundAgainForEver = TextPos(replacement, find) != 0;
+    // The loop is meant for replacements that shorten the text. A longer one replaces every
+    // occurrence in its first pass; more passes could only chase occurrences it forms anew at
+    // its own edges, and those can multiply with every pass.
+    const bool onePassOnly = TextPos(replacement, find) != 0 || replacement.size() > find.size();
     const std::size_t passLimit = text.size() + 1;
     bool replaced = false;
     for (std::size_t pass = 0; pass < passLimit && TextPos(text, find) != 0; ++pass) {
         replaced = true;
         text = TextReplace(text, find, replacement, false);
-        if (foundAgainForEver)
+        if (onePassOnly)
             break;
     }
     return replaced;

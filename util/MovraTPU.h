@@ -32,8 +32,9 @@ void ShowWarning(const std::string& text);
 std::string ExpandLineBreaks(std::string text);
 
 // Replaces `find` by `replacement` (any letter case) for as long as `find` occurs exactly;
-// true when at least one pass ran. A replacement that holds `find` itself gets one pass,
-// and no run takes more passes than the text had characters: the loop always ends.
+// true when at least one pass ran. A replacement that holds `find` itself, or is longer
+// than it, gets one pass, and no run takes more passes than the text had characters: the
+// loop always ends, and the text never grows past one pass's worth.
 bool ReplaceWhilePresent(std::string& text, std::string_view find, std::string_view replacement);
 
 // The "FileVersion" text of the program's version information; empty when there is none.

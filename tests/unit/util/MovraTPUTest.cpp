@@ -51,6 +51,15 @@ TEST(ReplaceWhilePresent, EndsEvenWhenTheReplacementWouldBringTheTextBack) {
     EXPECT_EQ(same, "abab");
 }
 
+TEST(ReplaceWhilePresent, ALongerReplacementThatFormsTheTextAtItsEdgesRunsOnce) {
+    // Each "bbaa" forms a new "ab" with its neighbours; pass after pass the text would
+    // grow without bound.
+    const std::string padding(40, ' ');
+    std::string text = "abab" + padding;
+    EXPECT_TRUE(ReplaceWhilePresent(text, "ab", "bbaa"));
+    EXPECT_EQ(text, "bbaabbaa" + padding);
+}
+
 TEST(CopyRange, CopiesFromFirstToLastInclusive) {
     EXPECT_EQ(CopyRange("abcdefg", 3, 5), "cde");
     EXPECT_EQ(CopyRange("abcdefg", 3, 2), "");
