@@ -27,11 +27,13 @@ endfunction()
 # program shows.
 # Toolkit classes register themselves from static initialisers so that form files can name
 # them; a program that only reads them from a form file references no symbol of their object
-# files, so the toolkit is linked whole or the reader would report "Class ... not found".
+# files, so the toolkit (and the program's own components) is linked whole or the reader
+# would report "Class ... not found".
 function(pelmar_windows_program target)
   if(WIN32)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
     set_property(TARGET ${target} PROPERTY LINK_LIBRARY_OVERRIDE_pelmar_toolkit WHOLE_ARCHIVE)
+    set_property(TARGET ${target} PROPERTY LINK_LIBRARY_OVERRIDE_pelmar_app WHOLE_ARCHIVE)
     target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/toolkit/res/manifest.rc)
     set_source_files_properties(${PROJECT_SOURCE_DIR}/toolkit/res/manifest.rc PROPERTIES
       OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/toolkit/res/program.manifest)
