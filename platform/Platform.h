@@ -75,11 +75,12 @@ std::uint32_t MillisecondTick();
 
 void Tone(unsigned frequencyHz, unsigned durationMs);
 void WarningBox(const std::string& title, const std::string& text);
-void OpenWithShell(const std::string& target);
+// True when the shell reports that it started the target's default action.
+bool OpenWithShell(const std::string& target);
 
 using ToneSink = std::function<void(unsigned frequencyHz, unsigned durationMs)>;
 using WarningSink = std::function<void(const std::string& title, const std::string& text)>;
-using ShellSink = std::function<void(const std::string& target)>;
+using ShellSink = std::function<bool(const std::string& target)>;
 
 // Each setter returns the sink it replaces; an empty sink restores the system service.
 ToneSink SetToneSink(ToneSink sink);

@@ -39,11 +39,8 @@ void WarningBox(const std::string& title, const std::string& text) {
         system::WarningBox(title, text);
 }
 
-void OpenWithShell(const std::string& target) {
-    if (shellSink())
-        shellSink()(target);
-    else
-        system::OpenWithShell(target);
+bool OpenWithShell(const std::string& target) {
+    return shellSink() ? shellSink()(target) : system::OpenWithShell(target);
 }
 
 ToneSink SetToneSink(ToneSink sink) { return std::exchange(toneSink(), std::move(sink)); }

@@ -332,14 +332,16 @@ void WarningBox(const std::string& title, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
 }
 
-// The desktop's opener decides; its answer, like the shell's on Windows, is not looked at.
-void OpenWithShell(const std::string& target) {
+// The desktop's opener decides; it reports success with exit status 0.
+bool OpenWithShell(const std::string& target) {
     char program[] = "xdg-open";
     std::string argument = target;
     char* argv[] = {program, argument.data(), nullptr};
     pid_t child = 0;
-    if (posix_spawnp(&child, program, nullptr, nullptr, argv, environ) == 0)
-        waitpid(child, nullptr, 0);
+    if (posix_spawnp(&child, program, nullptr, nullptr, argv, environ) != 0)
+        return false;
+    int status = 0;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace system

@@ -281,8 +281,10 @@ void WarningBox(const std::string& title, const std::string& text) {
     MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-void OpenWithShell(const std::string& target) {
-    ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+// The shell reports success with a value above 32.
+bool OpenWithShell(const std::string& target) {
+    const HINSTANCE result = ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 }  // namespace system

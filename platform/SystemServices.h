@@ -8,6 +8,6 @@ namespace pelmar::platform::system {
 
 void Tone(unsigned frequencyHz, unsigned durationMs);
 void WarningBox(const std::string& title, const std::string& text);
-void OpenWithShell(const std::string& target);
+bool OpenWithShell(const std::string& target);
 
 }  // namespace pelmar::platform::system

@@ -73,7 +73,7 @@ bool ReplaceWhilePresent(std::string& text, std::string_view find, std::string_v
 
 std::string GetAppVersion() { return platform::ProgramVersion(); }
 
-void ShellOpen(const std::string& target) { platform::OpenWithShell(target); }
+bool ShellOpen(const std::string& target) { return platform::OpenWithShell(target); }
 
 void ShortBeep() { platform::Tone(800, 5); }
 

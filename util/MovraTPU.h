@@ -40,8 +40,9 @@ bool ReplaceWhilePresent(std::string& text, std::string_view find, std::string_v
 // The "FileVersion" text of the program's version information; empty when there is none.
 std::string GetAppVersion();
 
-// Hands a document, folder or web address to the system shell; failures are not reported.
-void ShellOpen(const std::string& target);
+// Hands a document, folder or web address to the system shell; true when the shell
+// reports that it started. Callers that report nothing may ignore the answer.
+bool ShellOpen(const std::string& target);
 
 // An 800 Hz tone for 5 ms.
 void ShortBeep();

@@ -94,7 +94,10 @@ protected:
             [this](const std::string& title, const std::string& text) { warnings_.push_back(title + "|" + text); });
         previousTone_ = platform::SetToneSink(
             [this](unsigned hz, unsigned ms) { tones_.push_back(std::to_string(hz) + "/" + std::to_string(ms)); });
-        previousShell_ = platform::SetShellSink([this](const std::string& target) { opened_.push_back(target); });
+        previousShell_ = platform::SetShellSink([this](const std::string& target) {
+            opened_.push_back(target);
+            return shellAnswer_;
+        });
     }
     void TearDown() override {
         platform::SetWarningSink(previousWarning_);
@@ -102,6 +105,7 @@ protected:
         platform::SetShellSink(previousShell_);
     }
     std::vector<std::string> warnings_, tones_, opened_;
+    bool shellAnswer_ = true;
 
 private:
     platform::WarningSink previousWarning_;
@@ -119,9 +123,11 @@ TEST_F(ServiceSinks, ShortBeepIsAnEightHundredHertzToneOfFiveMilliseconds) {
     EXPECT_EQ(tones_, std::vector<std::string>{"800/5"});
 }
 
-TEST_F(ServiceSinks, ShellOpenHandsTheTargetOnUnchanged) {
-    ShellOpen("http://www.example.com/");
-    EXPECT_EQ(opened_, std::vector<std::string>{"http://www.example.com/"});
+TEST_F(ServiceSinks, ShellOpenHandsTheTargetOnUnchangedAndReportsTheShellsAnswer) {
+    EXPECT_TRUE(ShellOpen("http://www.example.com/"));
+    shellAnswer_ = false;
+    EXPECT_FALSE(ShellOpen("nowhere:"));
+    EXPECT_EQ(opened_, (std::vector<std::string>{"http://www.example.com/", "nowhere:"}));
 }
 
 class FindFilesTree : public ::testing::Test {
