@@ -1,5 +1,7 @@
 #include "ui/FormSettings.h"
 
+#include "ui/FormMain.h"
+
 TFrmSettings* FrmSettings = nullptr;
 
 const TClassInfo& TFrmSettings::StaticClass() {
@@ -17,14 +19,19 @@ const TClassInfo& TFrmSettings::StaticClass() {
          P::Field("spnHideHint", &C::spnHideHint), P::Field("btnOk", &C::btnOk), P::Field("btnApply", &C::btnApply)});
     return info;
 }
+TOOLKIT_REGISTER(TFrmSettings);
 
 void TFrmSettings::FormCreate(TObject*) {
+    Icon()->LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON");
     lblHintHide->SetHint(
         "The hints will automatically disipear after this interval.\r\n"
         "If you don't have time to read the hints, please increase this value with few seconds.");
 }
 
-void TFrmSettings::DecideHints(TObject*) {}
+void TFrmSettings::DecideHints(TObject*) {
+    // The choice itself takes effect at the main window's next hint event.
+    if (MainForm) MainForm->StatBar->SetSimpleText("");
+}
 
 void TFrmSettings::radHintsOffClick(TObject* sender) { DecideHints(sender); }
 
