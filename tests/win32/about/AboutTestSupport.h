@@ -1,0 +1,52 @@
+#pragma once
+// What the about box and link label tests share: a recording shell, message pumping, clicks
+// posted to a form's window, and an answerer for the message boxes a test makes appear.
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "toolkit/Forms.h"
+
+namespace pelmar::testing {
+
+// Stands in for the system shell while it lives: records every target and answers whether
+// it started.
+class RecordingShell {
+public:
+    RecordingShell();
+    ~RecordingShell();
+    RecordingShell(const RecordingShell&) = delete;
+    RecordingShell& operator=(const RecordingShell&) = delete;
+
+    std::vector<std::string> opened;
+    bool starts = true;
+
+private:
+    platform::ShellSink previous_;
+};
+
+// Handles the messages now queued, for at least `milliseconds`.
+void PumpMessages(int milliseconds = 30);
+
+// A left click at a point of the form's client area, as the system delivers one.
+void ClickAt(TCustomForm& form, POINT client);
+
+// Presses OK in every message box with `title` that appears while it lives, and keeps the
+// texts that the boxes showed.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(std::string title);
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+    std::vector<std::string> texts;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    std::string title_;
+    UINT_PTR timer_ = 0;
+};
+
+}  // namespace pelmar::testing
