@@ -198,7 +198,15 @@ bool TApplication::ProcessMessage(MSG& msg) {
         terminated_ = true;
         return true;
     }
-    if (!IsKeyMessage(msg)) {
+    bool handled = true;
+    try {
+        handled = IsKeyMessage(msg);
+    } catch (const std::exception& error) {
+        // A shortcut's command runs here, outside any window procedure: its error goes to
+        // the default error box like any handler's instead of leaving the message loop.
+        HandleException(error);
+    }
+    if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
