@@ -27,10 +27,18 @@ void LoadWindowState(const TMovraIniFile& ini) {
     if (ini.ReadBool("WindowState", "Maximized", false)) MainForm->SetWindowState(wsMaximized);
     // A maximised window restores to its designed bounds; the stored ones are left alone.
     if (MainForm->WindowState() == wsMaximized) return;
-    MainForm->SetLeft(ini.ReadInteger("WindowState", "Left", 50));
-    MainForm->SetTop(ini.ReadInteger("WindowState", "Top", 50));
-    MainForm->SetWidth(ini.ReadInteger("WindowState", "Width", 750));
-    MainForm->SetHeight(ini.ReadInteger("WindowState", "Height", 550));
+    const int left = ini.ReadInteger("WindowState", "Left", 50);
+    const int top = ini.ReadInteger("WindowState", "Top", 50);
+    const int width = ini.ReadInteger("WindowState", "Width", 750);
+    const int height = ini.ReadInteger("WindowState", "Height", 550);
+    // Bounds that lie on no screen (another monitor then, a hand-edited file) would open
+    // a window nobody can see or reach: it opens where a first run puts it.
+    const RECT stored{left, top, left + width, top + height};
+    const bool onScreen = width > 0 && height > 0 && MonitorFromRect(&stored, MONITOR_DEFAULTTONULL);
+    MainForm->SetLeft(onScreen ? left : 50);
+    MainForm->SetTop(onScreen ? top : 50);
+    MainForm->SetWidth(onScreen ? width : 750);
+    MainForm->SetHeight(onScreen ? height : 550);
 }
 
 void LoadFormSettings(const TMovraIniFile& ini) {

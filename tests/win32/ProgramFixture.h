@@ -19,6 +19,20 @@
 #include "ui/FormSettings.h"
 #include "util/MovraTPU.h"
 
+// Frees both windows without writing the settings file and leaves the application ready
+// for the next start, also when a closed main window ended its event loop.
+inline void TakeDownProgram() {
+    SettingsSaved = true;  // taking the windows down is no exit of the program
+    Application->OnHint = {};
+    if (FrmSettings) FrmSettings->Free();
+    FrmSettings = nullptr;
+    if (MainForm) MainForm->Free();
+    MainForm = nullptr;
+    Application->ProcessMessages();
+    if (Application->Terminated()) Application->Run();
+    SettingsSaved = false;
+}
+
 class ProgramTest : public ::testing::Test {
 protected:
     const std::string iniPath = pelmar::GetAppDir() + "Pelmar.INI";
@@ -33,23 +47,9 @@ protected:
     }
 
     void TearDown() override {
-        TakeDown();
+        TakeDownProgram();
         Application->OnException = {};
         RemoveFile(iniPath);
-    }
-
-    // The windows freed without writing anything, ready for the next start.
-    void TakeDown() {
-        SettingsSaved = true;
-        Application->OnHint = {};
-        if (FrmSettings) FrmSettings->Free();
-        FrmSettings = nullptr;
-        if (MainForm) MainForm->Free();
-        MainForm = nullptr;
-        Application->ProcessMessages();
-        // A closed main window ended the event loop; the next test starts a new one.
-        if (Application->Terminated()) Application->Run();
-        SettingsSaved = false;
     }
 
     static void RemoveFile(const std::string& path) {

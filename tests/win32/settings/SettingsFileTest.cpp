@@ -69,6 +69,26 @@ TEST_F(SettingsFile, MinimizedWindowWritesTheBoundsItComesBackTo) {
                                         "Maximized=0"}));
 }
 
+TEST_F(SettingsFile, BoundsOnNoScreenOpenWhereAFirstRunDoes) {
+    const char* offScreen[] = {"Left=-32000\r\nTop=-32000\r\nWidth=160\r\nHeight=24",
+                               "Left=100\r\nTop=100\r\nWidth=0\r\nHeight=300",
+                               "Left=90000\r\nTop=80\r\nWidth=700\r\nHeight=500"};
+    StartProgram();
+    for (const char* keys : offScreen) {
+        WriteIni(std::string("[WindowState]\r\n") + keys + "\r\n");
+        LoadSettings();
+        const RECT bounds = MainForm->BoundsRect();
+        EXPECT_EQ(bounds.left, 50) << keys;
+        EXPECT_EQ(bounds.top, 50) << keys;
+        EXPECT_EQ(bounds.right - bounds.left, 750) << keys;
+        EXPECT_EQ(bounds.bottom - bounds.top, 550) << keys;
+    }
+    // Partly on the screen is reachable: kept as stored.
+    WriteIni("[WindowState]\r\nLeft=-200\r\nTop=10\r\nWidth=700\r\nHeight=500\r\n");
+    LoadSettings();
+    EXPECT_EQ(MainForm->Left(), -200);
+}
+
 struct RadioCase {
     const char* keys;
     bool off, tooltips, statBar;

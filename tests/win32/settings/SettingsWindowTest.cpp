@@ -96,20 +96,6 @@ TEST_F(SettingsWindow, HintTimeFollowsTheSpinBoxAsTyped) {
     EXPECT_EQ(Application->HintHidePause(), 20000);
 }
 
-TEST_F(SettingsWindow, ArrowKeysStepByFiftyWithinRange) {
-    StartProgram();
-    TSpinEdit& spin = *FrmSettings->spnHideHint;
-    spin.SetValue(19980);
-    SendMessageA(spin.Handle(), WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(spin.Value(), 20000);
-    EXPECT_EQ(Application->HintHidePause(), 20000);
-    spin.SetValue(820);
-    SendMessageA(spin.Handle(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(spin.Value(), 800);
-    SendMessageA(spin.Handle(), WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(spin.Value(), 850);
-}
-
 TEST_F(SettingsWindow, ChoosingAHintModeClearsTheStatusBar) {
     StartAndShow();
     MainForm->mnuSettingsClick(nullptr);

@@ -54,11 +54,11 @@ TEST_F(StartUp, OnlyTheStartWithoutASettingsFileIsAFirstRun) {
     MainForm->Close();  // without "I Agree"
     // Fixed at start: writing the file does not end this run's first run.
     EXPECT_TRUE(IsFirstRun);
-    TakeDown();
+    TakeDownProgram();
 
     StartProgram();
     EXPECT_FALSE(IsFirstRun);
-    TakeDown();
+    TakeDownProgram();
 
     RemoveFile(iniPath);
     StartProgram();
@@ -83,14 +83,14 @@ TEST_F(Shutdown, EachLaterEventWritesWhenTheCloseQueryWasNotRaised) {
     MainForm->FormClose(MainForm, action);
     EXPECT_TRUE(pelmar::platform::FileExists(iniPath));
     EXPECT_EQ(action, caHide);
-    TakeDown();
+    TakeDownProgram();
 
     RemoveFile(iniPath);
     StartAndShow();
     MainForm->Free();  // the destroy event
     MainForm = nullptr;
     EXPECT_TRUE(pelmar::platform::FileExists(iniPath));
-    TakeDown();
+    TakeDownProgram();
 
     RemoveFile(iniPath);
     StartAndShow();
