@@ -12,6 +12,8 @@
 //                the form reader and writer.
 //   TStream      TMemoryStream, TFileStream (file errors EFOpenError / EFCreateError).
 //   TStrings     TStringList: lines with CR LF text, sorting, Name=Value pairs, CommaText.
+//   TCollection  a list of items of one class that a component keeps (a status bar's panels),
+//                stored in form files as "Panels = < item ... end item ... end >".
 //   TSet<E>      sets of enumeration values (element n is bit n).
 //   TEvent<A...> an event: a callable plus, when bound by name from a form file, the
 //                published handler it was bound to (so that the writer can name it again).
@@ -485,4 +487,65 @@ private:
     bool sorted_ = false;
     bool caseSensitive_ = false;
     TDuplicates duplicates_ = dupIgnore;
+};
+
+// ---------------------------------------------------------------------------------------
+// TCollection
+
+class TCollection;
+
+// One item of a collection; its published properties are what form files store for it.
+class TCollectionItem : public TPersistent {
+    TOOLKIT_CLASS(TCollectionItem, TPersistent)
+
+public:
+    explicit TCollectionItem(TCollection& collection) : collection_(collection) {}
+    TCollection& Collection() const { return collection_; }
+    int Index() const;
+
+protected:
+    // Tells the collection (and so its owner) that this item changed.
+    void Changed();
+
+private:
+    TCollection& collection_;
+};
+
+// Owns its items; Add makes an item of the collection's own item class (NewItem).
+class TCollection : public TPersistent {
+    TOOLKIT_CLASS(TCollection, TPersistent)
+
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    // EListError "List index out of bounds (%d)" outside 0..Count-1.
+    TCollectionItem& Items(int index) const;
+    TCollectionItem& Add();
+    void Delete(int index);
+    void Clear();
+    // Changes between BeginUpdate and the last EndUpdate are told once, at the end.
+    void BeginUpdate();
+    void EndUpdate();
+
+protected:
+    virtual std::unique_ptr<TCollectionItem> NewItem() = 0;
+    // Told after a change: of `item`, or of the list as a whole when `item` is null.
+    virtual void Update(TCollectionItem* item);
+
+private:
+    friend class TCollectionItem;
+    void Changed(TCollectionItem* item);
+
+    std::vector<std::unique_ptr<TCollectionItem>> items_;
+    int updateCount_ = 0;
+};
+
+// A collection of items of one class: typed access, and Add makes an Item.
+template <class Item>
+class TCollectionOf : public TCollection {
+public:
+    Item& Items(int index) const { return static_cast<Item&>(TCollection::Items(index)); }
+    Item& Add() { return static_cast<Item&>(TCollection::Add()); }
+
+protected:
+    std::unique_ptr<TCollectionItem> NewItem() override { return std::make_unique<Item>(*this); }
 };

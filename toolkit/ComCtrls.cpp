@@ -308,31 +308,52 @@ void TTabSheet::WndProc(TMessage& m) {
 // ---------------------------------------------------------------------------------------
 // Status bars
 
+const TClassInfo& TStatusPanel::StaticClass() {
+    using C = TStatusPanel;
+    using P = TProps<C>;
+    static const TClassInfo info("TStatusPanel", &TCollectionItem::StaticClass(), nullptr,
+                                 {
+                                     P::Enum("Alignment", &C::Alignment, &C::SetAlignment).Default(taLeftJustify),
+                                     P::Enum("Bevel", &C::Bevel, &C::SetBevel).Default(pbLowered),
+                                     P::String("Text", &C::Text, &C::SetText),
+                                     P::Integer("Width", &C::Width, &C::SetWidth),
+                                 });
+    return info;
+}
+
 void TStatusPanel::SetText(const std::string& text) {
     text_ = text;
-    bar_.UpdatePanels();
+    Changed();
 }
 
 void TStatusPanel::SetWidth(int width) {
     width_ = std::max(0, width);
-    bar_.UpdatePanels();
+    Changed();
 }
 
 void TStatusPanel::SetAlignment(TAlignment alignment) {
     alignment_ = alignment;
-    bar_.UpdatePanels();
+    Changed();
 }
 
 void TStatusPanel::SetBevel(TStatusPanelBevel bevel) {
     bevel_ = bevel;
-    bar_.UpdatePanels();
+    Changed();
 }
+
+const TClassInfo& TStatusPanels::StaticClass() {
+    static const TClassInfo info("TStatusPanels", &TCollection::StaticClass());
+    return info;
+}
+
+void TStatusPanels::Update(TCollectionItem*) { bar_.UpdatePanels(); }
 
 const TClassInfo& TCustomStatusBar::StaticClass() {
     using C = TCustomStatusBar;
     using P = TProps<C>;
     static const TClassInfo info("TCustomStatusBar", &TWinControl::StaticClass(), nullptr,
                                  {
+                                     P::Collection("Panels", &C::PanelList),
                                      P::Boolean("SimplePanel", &C::SimplePanel, &C::SetSimplePanel).Default(false),
                                      P::String("SimpleText", &C::SimpleText, &C::SetSimpleText),
                                      P::Boolean("SizeGrip", &C::SizeGrip, &C::SetSizeGrip).Default(true),
@@ -347,7 +368,8 @@ const TClassInfo& TStatusBar::StaticClass() {
     return info;
 }
 
-TCustomStatusBar::TCustomStatusBar(TComponent* owner) : TWinControl(owner) {
+TCustomStatusBar::TCustomStatusBar(TComponent* owner)
+    : TWinControl(owner), panels_(std::make_unique<TStatusPanels>(*this)) {
     SetBounds(0, 0, 200, 19);
     SetAlign(alBottom);
     SetColor(clBtnFace);
@@ -381,17 +403,6 @@ void TCustomStatusBar::SetSizeGrip(bool on) {
     RecreateWnd();
 }
 
-TStatusPanel& TCustomStatusBar::AddPanel() {
-    panels_.push_back(std::make_unique<TStatusPanel>(*this));
-    UpdatePanels();
-    return *panels_.back();
-}
-
-void TCustomStatusBar::ClearPanels() {
-    panels_.clear();
-    UpdatePanels();
-}
-
 void TCustomStatusBar::UpdatePanels() {
     if (!HandleAllocated()) return;
     HWND h = Handle();
@@ -402,15 +413,15 @@ void TCustomStatusBar::UpdatePanels() {
     }
     std::vector<int> edges;
     int right = 0;
-    for (const auto& panel : panels_) edges.push_back(right += panel->Width());
+    for (int i = 0; i < panels_->Count(); ++i) edges.push_back(right += panels_->Items(i).Width());
     if (!edges.empty()) edges.back() = -1;  // the last panel reaches the end of the bar
     SendMessageA(h, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    for (size_t i = 0; i < panels_.size(); ++i) {
-        const TStatusPanel& panel = *panels_[i];
+    for (int i = 0; i < panels_->Count(); ++i) {
+        const TStatusPanel& panel = panels_->Items(i);
         // A tab before the text centres it, two right-align it.
         const std::string text = std::string(panel.Alignment() == taCenter ? "\t" : panel.Alignment() == taRightJustify ? "\t\t" : "") + panel.Text();
         const WPARAM bevel = panel.Bevel() == pbNone ? SBT_NOBORDERS : panel.Bevel() == pbRaised ? SBT_POPOUT : 0;
-        SendMessageA(h, SB_SETTEXTA, i | bevel, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageA(h, SB_SETTEXTA, static_cast<WPARAM>(i) | bevel, reinterpret_cast<LPARAM>(text.c_str()));
     }
 }
 

@@ -8,7 +8,8 @@
 //                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine.
 //   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
 //   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
-//                 otherwise Panels (text, width, alignment, bevel).
+//                 otherwise Panels (text, width, alignment, bevel; in form files a collection:
+//                 "Panels = < item Width = 120 end item Text = 'Ready' end >").
 //   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
 //                 MaxLength is its text limit (0 keeps the platform's default); text from
 //                 the program is held to the limit too (some platforms stretch the limit
@@ -135,9 +136,11 @@ private:
 
 class TCustomStatusBar;
 
-class TStatusPanel {
+class TStatusPanel : public TCollectionItem {
+    TOOLKIT_CLASS(TStatusPanel, TCollectionItem)
+
 public:
-    explicit TStatusPanel(TCustomStatusBar& bar) : bar_(bar) {}
+    using TCollectionItem::TCollectionItem;
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
     int Width() const { return width_; }
@@ -148,11 +151,24 @@ public:
     void SetBevel(TStatusPanelBevel bevel);
 
 private:
-    TCustomStatusBar& bar_;
     std::string text_;
     int width_ = 50;
     TAlignment alignment_ = taLeftJustify;
     TStatusPanelBevel bevel_ = pbLowered;
+};
+
+// A status bar's panels: every change shows on the bar.
+class TStatusPanels : public TCollectionOf<TStatusPanel> {
+    TOOLKIT_CLASS(TStatusPanels, TCollection)
+
+public:
+    explicit TStatusPanels(TCustomStatusBar& bar) : bar_(bar) {}
+
+protected:
+    void Update(TCollectionItem* item) override;
+
+private:
+    TCustomStatusBar& bar_;
 };
 
 class TCustomStatusBar : public TWinControl {
@@ -169,24 +185,26 @@ public:
     bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool on);
 
-    int PanelCount() const { return static_cast<int>(panels_.size()); }
-    TStatusPanel& Panels(int index) const { return *panels_.at(static_cast<size_t>(index)); }
-    TStatusPanel& AddPanel();
-    void ClearPanels();
+    // The panels, also as the collection that form files store ("Panels = < item ... >").
+    TStatusPanels* PanelList() const { return panels_.get(); }
+    int PanelCount() const { return panels_->Count(); }
+    TStatusPanel& Panels(int index) const { return panels_->Items(index); }
+    TStatusPanel& AddPanel() { return panels_->Add(); }
+    void ClearPanels() { panels_->Clear(); }
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleExtras() override;
 
 private:
-    friend class TStatusPanel;
+    friend class TStatusPanels;
     // Tells the window what the panels and the simple text are now.
     void UpdatePanels();
 
     bool simplePanel_ = false;
     std::string simpleText_;
     bool sizeGrip_ = true;
-    std::vector<std::unique_ptr<TStatusPanel>> panels_;
+    std::unique_ptr<TStatusPanels> panels_;
 };
 
 class TStatusBar : public TCustomStatusBar {

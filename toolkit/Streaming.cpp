@@ -141,7 +141,7 @@ private:
                                     child.ClassName().c_str()));
     }
 
-    void ReadProperty(TComponent& instance) {
+    void ReadProperty(TPersistent& instance) {
         const int line = lex_.Current().Line;
         const std::string path = lex_.ExpectIdentifier();
         lex_.ExpectSymbol('=');
@@ -154,6 +154,10 @@ private:
         if (ref.Info->Kind == tkStringList) {
             std::vector<std::string> lines = ReadList();
             Guard(line, [&] { ref.Info->SetList(*ref.Instance, lines); });
+            return;
+        }
+        if (ref.Info->Kind == tkCollection) {
+            ReadCollection(*static_cast<TCollection*>(ref.Info->GetObj(*ref.Instance)));
             return;
         }
         if (value.Kind == TFormToken::Symbol && value.Text == "[") {
@@ -171,6 +175,7 @@ private:
         } else if (ref.Info->Kind == tkMethod) {
             Guard(line, [&] { SetMethodProp(*ref.Instance, ref.Info->Name, root_, value.Text); });
         } else {
+            // Floats keep the text as written, so that nothing is lost in a conversion.
             const std::string text = value.Kind == TFormToken::Integer ? std::to_string(value.Number) : value.Text;
             Guard(line, [&] { PropValueFromText(*ref.Instance, *ref.Info, text); });
         }
@@ -187,6 +192,8 @@ private:
             case tkComponent:
             case tkMethod:
                 return token == TFormToken::Identifier;
+            case tkFloat:
+                return token == TFormToken::Integer || token == TFormToken::Float;
             case tkString:
                 return token == TFormToken::String;
             default:
@@ -194,7 +201,29 @@ private:
         }
     }
 
-    void ReadDefinedProperty(TComponent& instance, const std::string& name, int line) {
+    // "< item Prop = value ... end item ... end >": the items replace those the collection had.
+    void ReadCollection(TCollection& collection) {
+        lex_.ExpectSymbol('<');
+        collection.BeginUpdate();
+        struct EndUpdate {
+            TCollection& c;
+            ~EndUpdate() { c.EndUpdate(); }
+        } endUpdate{collection};
+        collection.Clear();
+        while (!lex_.IsSymbol('>')) {
+            if (!lex_.IsKeyword("item")) lex_.Fail("'item' or '>' expected");
+            lex_.Next();
+            TCollectionItem& item = collection.Add();
+            while (!lex_.IsKeyword("end")) {
+                if (lex_.Current().Kind == TFormToken::End) lex_.Fail("'end' expected");
+                ReadProperty(item);
+            }
+            lex_.Next();
+        }
+        lex_.Next();
+    }
+
+    void ReadDefinedProperty(TPersistent& instance, const std::string& name, int line) {
         TDefinedProperties defined;
         instance.DefineProperties(defined);
         const TDefinedProperties::Entry* entry = defined.Find(name);
@@ -300,6 +329,8 @@ private:
                 if (auto ident = ColorToIdent(color)) return *ident;
                 return std::to_string(color);
             }
+            case tkCollection:
+                return CollectionText(*static_cast<const TCollection*>(p.GetObj(instance)), indent);
             case tkStringList: {
                 std::string text = "(";
                 for (const std::string& line : p.GetList(instance)) text += "\r\n" + indent + "  " + QuoteFormString(line);
@@ -308,6 +339,18 @@ private:
             default:
                 return PropValueToText(instance, p);
         }
+    }
+
+    std::string CollectionText(const TCollection& collection, const std::string& indent) {
+        std::string saved;
+        saved.swap(out_);
+        for (int i = 0; i < collection.Count(); ++i) {
+            out_ += "\r\n" + indent + "  item\r\n";
+            WriteProperties(collection.Items(i), "", indent + "    ");
+            out_ += indent + "  end";
+        }
+        saved.swap(out_);
+        return "<" + saved + ">";
     }
 
     void WriteDefined(TComponent& c, const std::string& indent) {

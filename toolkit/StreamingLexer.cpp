@@ -1,5 +1,8 @@
 #include "toolkit/StreamingLexer.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "toolkit/Classes.h"
 
 namespace {
@@ -124,6 +127,7 @@ void TFormLexer::ReadString() {
 
 void TFormLexer::ReadNumber() {
     current_.Kind = TFormToken::Integer;
+    const size_t start = pos_;
     bool negative = false;
     if (text_[pos_] == '-' || text_[pos_] == '+') negative = text_[pos_++] == '-';
     const bool hex = pos_ < text_.size() && text_[pos_] == '$';
@@ -139,11 +143,37 @@ void TFormLexer::ReadNumber() {
         ++digits;
     }
     if (digits == 0) FailAt(line_, "Number expected");
-    if (pos_ < text_.size() && (IsIdentPart(text_[pos_]) && text_[pos_] != '.'))
-        FailAt(line_, "Invalid number");
-    if (pos_ < text_.size() && text_[pos_] == '.') FailAt(line_, "Fractional numbers are not supported");
+    if (!hex && pos_ < text_.size() && (text_[pos_] == '.' || text_[pos_] == 'E' || text_[pos_] == 'e')) {
+        ReadFraction(start);
+        return;
+    }
+    if (pos_ < text_.size() && IsIdentPart(text_[pos_])) FailAt(line_, "Invalid number");
     const auto signedValue = static_cast<std::int64_t>(value);
     current_.Number = negative ? -signedValue : signedValue;
+}
+
+void TFormLexer::ReadFraction(size_t start) {
+    auto skipDigits = [&] {
+        const size_t from = pos_;
+        while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
+        return pos_ - from;
+    };
+    if (text_[pos_] == '.') {
+        ++pos_;
+        if (skipDigits() == 0) FailAt(line_, "Digits expected after '.'");
+    }
+    if (pos_ < text_.size() && (text_[pos_] == 'E' || text_[pos_] == 'e')) {
+        ++pos_;
+        if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+')) ++pos_;
+        if (skipDigits() == 0) FailAt(line_, "Digits expected in the exponent");
+    }
+    if (pos_ < text_.size() && IsIdentPart(text_[pos_])) FailAt(line_, "Invalid number");
+    current_.Kind = TFormToken::Float;
+    current_.Text = std::string(text_.substr(start, pos_ - start));
+    const char* first = current_.Text.data() + (current_.Text[0] == '+' ? 1 : 0);
+    const char* last = current_.Text.data() + current_.Text.size();
+    const auto result = std::from_chars(first, last, current_.Float);
+    if (result.ec != std::errc() || !std::isfinite(current_.Float)) FailAt(line_, "Number out of range");
 }
 
 void TFormLexer::ReadBinary() {

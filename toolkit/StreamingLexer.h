@@ -10,6 +10,7 @@ enum class TFormToken {
     End,         // end of text
     Identifier,  // letters, digits, '_' and '.', not starting with a digit: Font.Style, True
     Integer,     // -12, $FF
+    Float,       // 8.5, -1.25E3 (Text holds the number as written)
     String,      // 'it''s'#13#10'x' + 'y': the parts already joined
     Binary,      // {0A0B...}: the bytes
     Symbol,      // one of = : [ ] ( ) , < >
@@ -19,6 +20,7 @@ struct TFormLexeme {
     TFormToken Kind = TFormToken::End;
     std::string Text;                // identifier, symbol or string value
     std::int64_t Number = 0;         // Integer
+    double Float = 0;                // Float
     std::vector<std::uint8_t> Bytes; // Binary
     int Line = 1;
 };
@@ -41,6 +43,8 @@ private:
     void SkipBlanks();
     void ReadString();
     void ReadNumber();
+    // The fraction and exponent after the whole digits of the number that began at `start`.
+    void ReadFraction(size_t start);
     void ReadBinary();
     [[noreturn]] void FailAt(int line, const std::string& message) const;
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -261,7 +263,8 @@ bool SetPropText(TObject& object, std::string_view path, std::string_view text) 
 
 TPersistent* GetObjectProp(const TObject& object, std::string_view path) {
     const TPropRef ref = FindProp(const_cast<TObject&>(object), path);
-    if (!ref || (ref.Info->Kind != tkClass && ref.Info->Kind != tkComponent)) return nullptr;
+    const TTypeKind kind = ref ? ref.Info->Kind : tkInteger;
+    if (kind != tkClass && kind != tkComponent && kind != tkCollection) return nullptr;
     return ref.Info->GetObj(*ref.Instance);
 }
 
@@ -294,8 +297,30 @@ std::optional<TMethod> GetMethodProp(const TObject& object, std::string_view pat
     return ref.Info->GetMethod(*ref.Instance);
 }
 
+// The shortest text that reads back as `value` ("8.5", "12", "1e+300").
+static std::string FloatToText(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// Locale-independent: digits with an optional sign, "." fraction and exponent.
+static double TextToFloat(std::string_view text) {
+    const std::string trimmed = Trim(text);
+    const char* first = trimmed.data();
+    const char* last = first + trimmed.size();
+    if (first != last && *first == '+') ++first;
+    double value = 0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
+        throw EConvertError(Format("'%s' is not a valid floating point value", trimmed.c_str()));
+    return value;
+}
+
 std::string PropValueToText(const TObject& instance, const TPropInfo& prop) {
     switch (prop.Kind) {
+        case tkFloat:
+            return FloatToText(prop.GetFloat(instance));
         case tkInteger:
             return std::to_string(prop.GetOrd(instance));
         case tkBoolean:
@@ -308,7 +333,8 @@ std::string PropValueToText(const TObject& instance, const TPropInfo& prop) {
             return ColorToString(static_cast<TColor>(prop.GetOrd(instance)));
         case tkString:
             return prop.GetStr(instance);
-        case tkClass: {
+        case tkClass:
+        case tkCollection: {
             const TPersistent* object = prop.GetObj(instance);
             return object ? object->ClassName() : std::string();
         }
@@ -369,6 +395,8 @@ void PropValueFromText(TObject& instance, const TPropInfo& prop, std::string_vie
             prop.SetOrd(instance, OrdinalFromText(prop, text));
         } else if (prop.Kind == tkString) {
             prop.SetStr(instance, std::string(text));
+        } else if (prop.Kind == tkFloat) {
+            prop.SetFloat(instance, TextToFloat(text));
         } else if (prop.Kind == tkComponent) {
             prop.SetComp(instance, ComponentNamed(instance, Trim(text)));
         } else if (prop.Kind == tkStringList) {
@@ -394,6 +422,10 @@ bool IsDefaultValue(const TObject& instance, const TPropInfo& prop) {
         case tkClass:
         case tkComponent:
             return prop.GetObj(instance) == nullptr;
+        case tkCollection:
+            return static_cast<const TCollection*>(prop.GetObj(instance))->Count() == 0;
+        case tkFloat:
+            return prop.GetFloat(instance) == static_cast<double>(prop.DefaultValue.value_or(0));
         default:
             return prop.DefaultValue && *prop.DefaultValue == prop.GetOrd(instance);
     }

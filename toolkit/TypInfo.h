@@ -31,7 +31,8 @@
 //
 // Text forms: integers in decimal (reading accepts "$" and "0x" hexadecimal too); booleans
 // "True"/"False"; enumerations by name; sets as "[fsBold,fsItalic]"; colours by name
-// ("clBtnFace") or as "$00BBGGRR"; strings as they are.
+// ("clBtnFace") or as "$00BBGGRR"; strings as they are; floating-point numbers with a "."
+// (the shortest text that reads back as the same number), whatever the locale.
 
 #include <any>
 #include <cstdint>
@@ -123,6 +124,8 @@ enum TTypeKind {
     tkComponent,   // a reference to another component (Menu, ActivePage): by its name
     tkStringList,  // a list of strings: the "Strings" property of TStrings
     tkMethod,      // an event
+    tkFloat,       // a floating-point number
+    tkCollection,  // an owned TCollection: its items and their properties
 };
 
 struct TPropInfo {
@@ -141,13 +144,18 @@ struct TPropInfo {
     std::function<void(TObject&, TComponent*)> SetComp;
     std::function<std::vector<std::string>(const TObject&)> GetList;
     std::function<void(TObject&, const std::vector<std::string>&)> SetList;
+    std::function<double(const TObject&)> GetFloat;
+    std::function<void(TObject&, double)> SetFloat;
     std::function<TMethod(const TObject&)> GetMethod;
     std::function<void(TObject&, TMethod)> SetMethod;
 
     std::optional<std::int64_t> DefaultValue;  // ordinal kinds
     std::function<bool(const TObject&)> IsStored;  // null: stored
 
-    bool Writable() const { return SetOrd || SetStr || SetList || SetMethod || SetComp || Kind == tkClass; }
+    bool Writable() const {
+        return SetOrd || SetStr || SetList || SetMethod || SetComp || SetFloat || Kind == tkClass ||
+               Kind == tkCollection;
+    }
     bool IsOrdinal() const {
         return Kind == tkInteger || Kind == tkBoolean || Kind == tkEnumeration || Kind == tkSet ||
                Kind == tkColor;
@@ -293,6 +301,34 @@ struct TProps {
             p.SetStr = [set](TObject& o, const std::string& v) {
                 std::invoke(set, static_cast<C&>(o), v);
             };
+        return p;
+    }
+    // A floating-point number; stored in form files when not 0 (or its Default).
+    template <class G, class S = std::nullptr_t>
+    static TPropInfo Float(std::string name, G get, S set = nullptr) {
+        TPropInfo p;
+        p.Name = std::move(name);
+        p.Kind = tkFloat;
+        p.GetFloat = [get](const TObject& o) {
+            return static_cast<double>(std::invoke(get, static_cast<const C&>(o)));
+        };
+        if constexpr (!std::is_same_v<S, std::nullptr_t>)
+            p.SetFloat = [set](TObject& o, double v) { std::invoke(set, static_cast<C&>(o), v); };
+        return p;
+    }
+    // An owned collection (the getter returns a TCollection-derived pointer); form files hold
+    // its items, and reading replaces them.
+    template <class G>
+    static TPropInfo Collection(std::string name, G get) {
+        using T = std::remove_pointer_t<std::decay_t<std::invoke_result_t<G, const C&>>>;
+        static_assert(std::is_base_of_v<TCollection, T>);
+        TPropInfo p;
+        p.Name = std::move(name);
+        p.Kind = tkCollection;
+        p.ObjectClass = &T::StaticClass;
+        p.GetObj = [get](const TObject& o) -> TPersistent* {
+            return std::invoke(get, static_cast<const C&>(o));
+        };
         return p;
     }
     // An owned object; setting it from code assigns into it (TPersistent::Assign).

@@ -44,6 +44,38 @@ private:
 
 class TBox;
 
+class TRow : public TCollectionItem {
+    TOOLKIT_CLASS(TRow, TCollectionItem)
+
+public:
+    using TCollectionItem::TCollectionItem;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& c) {
+        caption_ = c;
+        Changed();
+    }
+    int Height() const { return height_; }
+    void SetHeight(int h) {
+        height_ = h;
+        Changed();
+    }
+
+private:
+    std::string caption_;
+    int height_ = 20;
+};
+
+// Counts what it is told, as a control that repaints on every change would.
+class TRows : public TCollectionOf<TRow> {
+    TOOLKIT_CLASS(TRows, TCollection)
+
+public:
+    std::vector<int> updates;  // the index of the changed item, -1 for the whole list
+
+protected:
+    void Update(TCollectionItem* item) override { updates.push_back(item ? item->Index() : -1); }
+};
+
 // Root of the test forms: boxes are parented to it or to each other.
 class TSheet : public TComponent {
     TOOLKIT_CLASS(TSheet, TComponent)
@@ -55,6 +87,7 @@ public:
     void Loaded() override;
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& c) { caption_ = c; }
+    TRows* Rows() const { return rows_.get(); }
 
     void BoxClick(TObject* sender) { clicked = sender; }
     TObject* clicked = nullptr;
@@ -64,6 +97,7 @@ public:
 
 private:
     std::string caption_;
+    std::unique_ptr<TRows> rows_ = std::make_unique<TRows>();
 };
 
 class TBox : public TComponent {
@@ -83,6 +117,8 @@ public:
     TStringList* Lines() const { return lines_.get(); }
     TBox* Buddy() const { return buddy_; }
     void SetBuddy(TBox* b) { buddy_ = b; }
+    double Ratio() const { return ratio_; }
+    void SetRatio(double r) { ratio_ = r; }
     TNotifyEvent OnClick;
     std::vector<std::uint8_t> blob;
     std::vector<TBox*> boxes;
@@ -130,6 +166,7 @@ private:
     std::unique_ptr<TPen2> pen_ = std::make_unique<TPen2>();
     std::unique_ptr<TStringList> lines_ = std::make_unique<TStringList>();
     TBox* buddy_ = nullptr;
+    double ratio_ = 0;
 };
 
 // A non-visual component: listed by the root after its boxes.
@@ -171,11 +208,25 @@ const TClassInfo& TPen2::StaticClass() {
     return info;
 }
 
+const TClassInfo& TRow::StaticClass() {
+    using C = TRow;
+    using P = TProps<C>;
+    static const TClassInfo info("TRow", &TCollectionItem::StaticClass(), nullptr,
+                                 {P::String("Caption", &C::Caption, &C::SetCaption),
+                                  P::Integer("Height", &C::Height, &C::SetHeight).Default(20)});
+    return info;
+}
+
+const TClassInfo& TRows::StaticClass() {
+    static const TClassInfo info("TRows", &TCollection::StaticClass());
+    return info;
+}
+
 const TClassInfo& TSheet::StaticClass() {
     using C = TSheet;
     using P = TProps<C>;
     static const TClassInfo info("TSheet", &TComponent::StaticClass(), Creator<C>(),
-                                 {P::String("Caption", &C::Caption, &C::SetCaption)},
+                                 {P::String("Caption", &C::Caption, &C::SetCaption), P::Collection("Rows", &C::Rows)},
                                  {P::Method("BoxClick", &C::BoxClick)},
                                  {P::Field("Top", &C::Top), P::Field("Inner", &C::Inner)});
     return info;
@@ -193,6 +244,7 @@ const TClassInfo& TBox::StaticClass() {
                                      P::Object("Pen", &C::Pen),
                                      P::Object("Lines", &C::Lines),
                                      P::Component("Buddy", &C::Buddy, &C::SetBuddy),
+                                     P::Float("Ratio", &C::Ratio, &C::SetRatio),
                                      P::Event("OnClick", &C::OnClick),
                                  });
     return info;
@@ -381,7 +433,7 @@ TEST(Streaming, BadFilesGiveClearErrorsWithLineNumbers) {
     EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Blob = {0A0}\n end\nend"),
               "Line 3: Odd number of hexadecimal digits in binary data");
     EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Width = 1.5\n end\nend"),
-              "Line 3: Fractional numbers are not supported");
+              "Line 3: Invalid value for property Width");
     EXPECT_EQ(ReadError("object S: TSheet\n  Caption = #999\nend"), "Line 2: Invalid character code in string");
 }
 
@@ -396,4 +448,123 @@ TEST(Streaming, QuotesStrings) {
     EXPECT_EQ(QuoteFormString("\r\n"), "#13#10");
     EXPECT_EQ(QuoteFormString("a\rb"), "'a'#13'b'");
     EXPECT_EQ(QuoteFormString("''"), "''''''");
+}
+
+namespace {
+TBox* FirstBox(TSheet& sheet, const std::string& boxBody) {
+    ReadComponent(sheet, "object S: TSheet\n object B: TBox\n" + boxBody + "\n end\nend");
+    return sheet.boxes.at(0);
+}
+}  // namespace
+
+TEST(Streaming, FractionalNumbersReadAsWrittenAndWriteBackExactly) {
+    for (const auto& [text, value] : std::vector<std::pair<std::string, double>>{
+             {"8.5", 8.5}, {"-1.25E3", -1250.0}, {"+2e-2", 0.02}, {"3", 3.0}, {"0.1", 0.1}}) {
+        TSheet sheet(nullptr);
+        EXPECT_EQ(FirstBox(sheet, "  Ratio = " + text)->Ratio(), value) << text;
+    }
+    TSheet sheet(nullptr);
+    TBox* box = FirstBox(sheet, "  Ratio = 0.1");
+    EXPECT_EQ(GetPropText(*box, "ratio"), "0.1");
+    EXPECT_TRUE(SetPropText(*box, "Ratio", " 1e300 "));
+    EXPECT_EQ(box->Ratio(), 1e300);
+    EXPECT_THROW(SetPropText(*box, "Ratio", "1,5"), EPropertyError);
+    EXPECT_THROW(SetPropText(*box, "Ratio", "inf"), EPropertyError);
+    const std::string written = WriteComponent(sheet);
+    EXPECT_NE(written.find("    Ratio = 1e+300\r\n"), std::string::npos) << written;
+    TSheet again(nullptr);
+    ReadComponent(again, written);
+    EXPECT_EQ(again.boxes.at(0)->Ratio(), 1e300);
+    // Zero is the default and is not written.
+    box->SetRatio(0);
+    EXPECT_EQ(WriteComponent(sheet).find("Ratio"), std::string::npos);
+
+    EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Ratio = 1.\n end\nend"),
+              "Line 3: Digits expected after '.'");
+    EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Ratio = 2E+\n end\nend"),
+              "Line 3: Digits expected in the exponent");
+    EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Ratio = 1e999\n end\nend"),
+              "Line 3: Number out of range");
+    EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Ratio = $1.5\n end\nend"),
+              "Line 3: Invalid number");
+    EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Ratio = 1.5x\n end\nend"),
+              "Line 3: Invalid number");
+    EXPECT_EQ(ReadError("object S: TSheet\n object B: TBox\n  Ratio = 'x'\n end\nend"),
+              "Line 3: Invalid value for property Ratio");
+}
+
+TEST(Streaming, CollectionsReadTheirItemsInOrderAndWriteThemBack) {
+    TSheet sheet(nullptr);
+    ReadComponent(sheet,
+                  "object S: TSheet\n"
+                  "  Rows = <\n"
+                  "    item\n"
+                  "      Caption = 'first'\n"
+                  "      Height = 7\n"
+                  "    end\n"
+                  "    item\n"
+                  "    end\n"
+                  "    item Caption = 'third' end>\n"
+                  "  Caption = 'after'\n"
+                  "end");
+    TRows& rows = *sheet.Rows();
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Items(0).Caption(), "first");
+    EXPECT_EQ(rows.Items(0).Height(), 7);
+    EXPECT_EQ(rows.Items(1).Caption(), "");
+    EXPECT_EQ(rows.Items(1).Height(), 20);
+    EXPECT_EQ(rows.Items(2).Caption(), "third");
+    EXPECT_EQ(rows.Items(2).Index(), 2);
+    EXPECT_EQ(sheet.Caption(), "after");  // reading goes on after the collection
+    // The owner is told once, when the whole collection has been read.
+    EXPECT_EQ(rows.updates, (std::vector<int>{-1}));
+    EXPECT_EQ(GetObjectProp(sheet, "rows"), &rows);
+
+    const std::string written = WriteComponent(sheet);
+    EXPECT_EQ(written,
+              "object S: TSheet\r\n"
+              "  Caption = 'after'\r\n"
+              "  Rows = <\r\n"
+              "    item\r\n"
+              "      Caption = 'first'\r\n"
+              "      Height = 7\r\n"
+              "    end\r\n"
+              "    item\r\n"
+              "    end\r\n"
+              "    item\r\n"
+              "      Caption = 'third'\r\n"
+              "    end>\r\n"
+              "end\r\n");
+    // Reading into a component that has items replaces them.
+    rows.Add().SetCaption("extra");
+    ReadComponent(sheet, written);
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Items(2).Caption(), "third");
+    EXPECT_EQ(WriteComponent(sheet), written);
+    // An empty collection is not written.
+    rows.Clear();
+    EXPECT_EQ(WriteComponent(sheet).find("Rows"), std::string::npos);
+}
+
+TEST(Streaming, CollectionItemsTellTheirChangesAndBadItemsAreErrors) {
+    TRows rows;
+    rows.Add();
+    rows.Add().SetHeight(3);
+    EXPECT_EQ(rows.updates, (std::vector<int>{-1, -1, 1}));
+    rows.updates.clear();
+    rows.BeginUpdate();
+    rows.Items(0).SetCaption("a");
+    rows.Delete(1);
+    EXPECT_TRUE(rows.updates.empty());
+    rows.EndUpdate();
+    EXPECT_EQ(rows.updates, (std::vector<int>{-1}));
+    EXPECT_EQ(rows.Count(), 1);
+    EXPECT_THROW(rows.Items(1), EListError);
+    EXPECT_THROW(rows.Delete(-1), EListError);
+
+    EXPECT_EQ(ReadError("object S: TSheet\n Rows = <\n  item\n   Width = 3\n  end>\nend"),
+              "Line 4: Property Width does not exist in TRow");
+    EXPECT_EQ(ReadError("object S: TSheet\n Rows = <\n  Caption = 'x'\n >\nend"), "Line 3: 'item' or '>' expected");
+    EXPECT_EQ(ReadError("object S: TSheet\n Rows = <\n  item\n"), "Line 4: 'end' expected");
+    EXPECT_EQ(ReadError("object S: TSheet\n Rows = 3\nend"), "Line 2: '<' expected");
 }

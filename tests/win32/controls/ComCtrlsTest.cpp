@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include "toolkit/ComCtrls.h"
+#include "toolkit/Streaming.h"
 
 namespace {
 
@@ -164,6 +165,53 @@ TEST(StatusBar, SimplePanelShowsTheSimpleTextAndPanelsShowTheirOwn) {
     SendMessageA(bar->Handle(), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "two");
     EXPECT_EQ(WindowClassOf(bar->Handle()), "TStatusBar");
+}
+
+TEST(StatusBar, PanelsComeFromTheFormFileAndGoBackIntoIt) {
+    FormScene s;
+    auto* bar = static_cast<TStatusBar*>(ReadNewComponent(R"(object StatBar: TStatusBar
+  Panels = <
+    item
+      Text = 'Ready'
+      Width = 120
+    end
+    item
+      Alignment = taRightJustify
+      Bevel = pbNone
+      Text = '3 files'
+      Width = 80
+    end
+    item
+      Text = 'last'
+    end>
+end)", s.form));
+    bar->SetParent(s.form);
+    ASSERT_EQ(bar->PanelCount(), 3);
+    int edges[3] = {};
+    ASSERT_EQ(SendMessageA(bar->Handle(), SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)), 3);
+    EXPECT_EQ(edges[0], 120);
+    EXPECT_EQ(edges[1], 200);
+    EXPECT_EQ(edges[2], -1);  // the last panel reaches the end of the bar
+    char text[64] = {};
+    const LRESULT second = SendMessageA(bar->Handle(), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "\t\t3 files");  // right-aligned
+    EXPECT_EQ(HIWORD(second) & SBT_NOBORDERS, SBT_NOBORDERS);
+    // A panel changed by the program shows at once.
+    bar->Panels(0).SetText("Busy");
+    SendMessageA(bar->Handle(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Busy");
+
+    const std::string written = WriteComponent(*bar);
+    EXPECT_NE(written.find("  Panels = <\r\n    item\r\n      Text = 'Busy'\r\n      Width = 120\r\n    end"),
+              std::string::npos)
+        << written;
+    auto* copy = static_cast<TStatusBar*>(ReadNewComponent(written, nullptr));
+    EXPECT_EQ(copy->PanelCount(), 3);
+    EXPECT_EQ(copy->Panels(1).Alignment(), taRightJustify);
+    EXPECT_EQ(copy->Panels(1).Bevel(), pbNone);
+    EXPECT_EQ(copy->Panels(2).Width(), 50);
+    EXPECT_EQ(WriteComponent(*copy), written);
+    copy->Free();
 }
 
 TEST(RichEdit, PlainTextInColoursWithLinesAddedAtTheEnd) {
