@@ -40,6 +40,21 @@ TEST_F(SettingsFile, StoredPlacementAndOptionsAreRestoredAndWrittenBack) {
     EXPECT_EQ(IniLines(), stored);
 }
 
+TEST_F(SettingsFile, WindowsMovedByTheUserAreWrittenWhereTheyAre) {
+    StartAndShow();
+    MainForm->mnuSettingsClick(nullptr);
+    MoveWindow(MainForm->Handle(), 210, 130, 700, 520, TRUE);
+    SetWindowPos(FrmSettings->Handle(), nullptr, 400, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Application->ProcessMessages();
+    MainForm->Close();
+    const std::vector<std::string> lines = IniLines();
+    ASSERT_EQ(lines.size(), kDefaultFile.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 5),
+              (std::vector<std::string>{"Left=210", "Top=130", "Width=700", "Height=520"}));
+    EXPECT_EQ(lines[8], "left=400");
+    EXPECT_EQ(lines[9], "top=260");
+}
+
 TEST_F(SettingsFile, MaximizedWindowKeepsStoredBoundsInTheFile) {
     WriteIni("[WindowState]\r\nLeft=10\r\nTop=20\r\nWidth=600\r\nHeight=400\r\nMaximized=1\r\n");
     StartAndShow();
