@@ -46,7 +46,9 @@ function(pelmar_resource_depends)
   foreach(source ${ARGN})
     if(source MATCHES "\\.rc$")
       get_filename_component(folder ${source} DIRECTORY)
-      file(GLOB embedded CONFIGURE_DEPENDS ${folder}/*.dfm ${folder}/*.bmp ${folder}/*.ico)
+      # Test programs embed the program's windows through ui/'s resource scripts too.
+      file(GLOB embedded CONFIGURE_DEPENDS ${folder}/*.dfm ${folder}/*.bmp ${folder}/*.ico
+        ${PROJECT_SOURCE_DIR}/ui/*.rc ${PROJECT_SOURCE_DIR}/ui/*.dfm ${PROJECT_SOURCE_DIR}/ui/*.ico)
       set_source_files_properties(${source} PROPERTIES OBJECT_DEPENDS "${embedded}")
     endif()
   endforeach()
