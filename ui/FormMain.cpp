@@ -1,7 +1,10 @@
 #include "ui/FormMain.h"
 
+#include <memory>
+
 #include "app/UnitINI.h"
 #include "engine/KeywordList.h"
+#include "ui/FormAbout.h"
 #include "ui/FormSettings.h"
 #include "util/MovraTPU.h"
 
@@ -131,7 +134,11 @@ void TMainForm::CentreButtons(TObject*) {
 
 // ---- Menu ---------------------------------------------------------------------------------
 
-void TMainForm::mnuAboutClick(TObject*) {}
+void TMainForm::mnuAboutClick(TObject*) {
+    const std::unique_ptr<TAboutBox, void (*)(TAboutBox*)> box(TCustomForm::Create<TAboutBox>(this),
+                                                              [](TAboutBox* about) { about->Free(); });
+    box->ShowModal();
+}
 
 void TMainForm::mnuSettingsClick(TObject*) {
     FrmSettings->Show();
