@@ -32,7 +32,7 @@ object AboutBox: TAboutBox
     Height = 13
     Anchors = [akLeft, akBottom]
     AutoSize = False
-    Caption = 'www.pelmar-tools.example'
+    Caption = 'pelmar-tools.example'
     Font.Color = clBlack
     Font.Height = -11
     Font.Name = 'MS Sans Serif'
