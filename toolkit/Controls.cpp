@@ -1028,8 +1028,17 @@ void TWinControl::KeyDown(WORD& key, TShiftState shift) { OnKeyDown(this, key, s
 void TWinControl::KeyUp(WORD& key, TShiftState shift) { OnKeyUp(this, key, shift); }
 void TWinControl::KeyPress(char& key) { OnKeyPress(this, key); }
 
-// Key messages go to the handlers first; a handler that clears the key swallows it.
+// Key messages go to the handlers first: the form's when it previews keys, then the
+// control's own; a handler that clears the key swallows it.
 bool TWinControl::HandleKey(TMessage& m) {
+    TWinControl* top = this;
+    while (top->Parent()) top = top->Parent();
+    if (top != this && top->PreviewsKeys() && top->KeySwallowed(m)) return true;
+    return KeySwallowed(m);
+}
+
+// Runs the key through this control's handlers, which may change or clear it.
+bool TWinControl::KeySwallowed(TMessage& m) {
     if (m.Msg == WM_CHAR) {
         char c = static_cast<char>(m.WParam);
         KeyPress(c);

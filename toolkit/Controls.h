@@ -355,6 +355,9 @@ protected:
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyUp(WORD& key, TShiftState shift);
     virtual void KeyPress(char& key);
+    // Whether this control, as the top of a window, sees its controls' keys first (a form's
+    // KeyPreview).
+    virtual bool PreviewsKeys() const { return false; }
     // Where Align layout places children (the client area by default).
     virtual void AdjustClientRect(RECT& rect) const;
     void Resize() override;
@@ -374,6 +377,7 @@ private:
     void PaintHandler(TMessage& message);
     void EraseBackground(TMessage& message);
     bool HandleKey(TMessage& message);
+    bool KeySwallowed(TMessage& message);
     void RouteMouse(TMessage& message);
     void UpdateBoundsFromWindow();
     void FreeChildControls();

@@ -67,6 +67,7 @@ const TClassInfo& TCustomForm::StaticClass() {
             P::Enum("WindowState", &C::WindowState, &C::SetWindowState).Default(wsNormal),
             P::Boolean("AlphaBlend", &C::AlphaBlend, &C::SetAlphaBlend).Default(false),
             P::Integer("AlphaBlendValue", &C::AlphaBlendValue, &C::SetAlphaBlendValue).Default(255),
+            P::Boolean("KeyPreview", &C::KeyPreview, &C::SetKeyPreview).Default(false),
             P::Component("Menu", &C::Menu, &C::SetMenu),
             P::Component("ActiveControl", &C::ActiveControl, &C::SetActiveControl),
             P::Event("OnCreate", &C::OnCreate),

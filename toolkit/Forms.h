@@ -123,6 +123,9 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
     bool Active() const;
+    // The form's key handlers see its controls' key messages before the controls do.
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool on) { keyPreview_ = on; }
 
     // Menu shortcuts: the main menu gets the first chance.
     virtual bool IsShortCut(TShortCut shortCut);
@@ -155,6 +158,7 @@ private:
     void FocusFirstControl();
     void ShowWindowNow();
     void DialogKey(TMessage& message);
+    bool PreviewsKeys() const override { return keyPreview_; }
     int ClientWidthProp() const { return ClientWidth(); }
     int ClientHeightProp() const { return ClientHeight(); }
     // While the form file is read the client size waits for Loaded: the menu bar, which
@@ -167,6 +171,7 @@ private:
     TPosition position_ = poDesigned;
     TWindowState windowState_ = wsNormal;
     bool alphaBlend_ = false;
+    bool keyPreview_ = false;
     int alphaBlendValue_ = 255;
     TFormMenu* menu_ = nullptr;
     std::unique_ptr<TIcon> icon_;

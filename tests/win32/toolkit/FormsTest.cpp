@@ -210,6 +210,43 @@ TEST_F(FormFixture, TabMovesTheFocusAndEnterPressesTheDefaultButton) {
     EXPECT_EQ(form->okClicks, 1);
 }
 
+TEST_F(FormFixture, KeyPreviewLetsTheFormSeeKeysFirstAndSwallowThem) {
+    std::vector<std::string> seen;
+    auto record = [&seen](const std::string& who) {
+        return [&seen, who](TObject*, WORD& key, TShiftState) {
+            seen.push_back(who + " " + static_cast<char>(key));
+            if (who == "form" && key == 'Z') key = 0;  // the form takes Z for itself
+        };
+    };
+    form->OnKeyDown = record("form");
+    form->OnKeyUp = record("form up");
+    Inner()->OnKeyDown = record("button");
+    Inner()->OnKeyUp = record("button up");
+    form->OnKeyPress = [&seen](TObject*, char& c) {
+        seen.push_back(std::string("form char ") + c);
+        c = static_cast<char>(c == 'a' ? 'b' : c);  // a handler may change the key it passes on
+    };
+    Inner()->OnKeyPress = [&seen](TObject*, char& c) { seen.push_back(std::string("button char ") + c); };
+    HWND button = Inner()->Handle();
+
+    SendMessageA(button, WM_KEYDOWN, 'A', 0);  // no preview: only the control
+    EXPECT_EQ(seen, (std::vector<std::string>{"button A"}));
+
+    seen.clear();
+    ASSERT_TRUE(SetPropText(*form, "keypreview", "True"));
+    EXPECT_TRUE(form->KeyPreview());
+    SendMessageA(button, WM_KEYDOWN, 'A', 0);
+    SendMessageA(button, WM_KEYUP, 'A', 0);
+    SendMessageA(button, WM_CHAR, 'a', 0);
+    SendMessageA(button, WM_KEYDOWN, 'Z', 0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"form A", "button A", "form up A", "button up A", "form char a",
+                                              "button char b", "form Z"}));
+
+    seen.clear();
+    SendMessageA(form->Handle(), WM_KEYDOWN, 'Q', 0);  // the form's own keys are seen once
+    EXPECT_EQ(seen, (std::vector<std::string>{"form Q"}));
+}
+
 TEST_F(FormFixture, MenuShortcutsAndCommandsGoToTheMainMenu) {
     auto* menu = new TProbeMenu(form);
     form->SetMenu(menu);
