@@ -223,6 +223,33 @@ void TRadioButton::Clicked() {
     Click();
 }
 
+void TRadioButton::KeyDown(WORD& key, TShiftState shift) {
+    TButtonControl::KeyDown(key, shift);
+    const bool forward = key == VK_DOWN || key == VK_RIGHT;
+    if (!forward && key != VK_UP && key != VK_LEFT) return;
+    key = 0;
+    TRadioButton* next = NextInGroup(forward);
+    if (!next) return;
+    next->SetFocus();
+    next->Clicked();
+}
+
+TRadioButton* TRadioButton::NextInGroup(bool forward) const {
+    if (!Parent()) return nullptr;
+    std::vector<TRadioButton*> group;
+    for (TWinControl* w : Parent()->TabOrderList())
+        if (auto* radio = dynamic_cast<TRadioButton*>(w); radio && radio->Parent() == Parent()) group.push_back(radio);
+    const auto self = std::find(group.begin(), group.end(), this);
+    if (self == group.end()) return nullptr;
+    const size_t n = group.size();
+    const size_t at = static_cast<size_t>(self - group.begin());
+    for (size_t step = 1; step < n; ++step) {
+        TRadioButton* candidate = group[(forward ? at + step : at + n - step) % n];
+        if (candidate->CanFocus()) return candidate;
+    }
+    return nullptr;
+}
+
 // ---------------------------------------------------------------------------------------
 // Edits
 

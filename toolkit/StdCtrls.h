@@ -8,6 +8,9 @@
 //   TRadioButton     one group per parent: selecting one deselects its radio siblings;
 //                    deselecting changes nothing else. Setting Checked from code raises no
 //                    OnClick (restoring a saved choice must not look like a user's click).
+//                    The arrow keys move the focus to the next (Down, Right) or previous
+//                    (Up, Left) enabled radio button of the same parent in tab order, round
+//                    the group, and select it as a click does.
 //   TCustomEdit      EDIT: BorderStyle, bevels in the non-client area, MaxLength, ReadOnly,
 //                    OnChange on every change of the text.
 //   TCustomMemo      multi-line EDIT with Lines, ScrollBars, WordWrap. Its capacity is
@@ -147,8 +150,13 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleExtras() override;
     void Clicked() override;
+    void KeyDown(WORD& key, TShiftState shift) override;
 
 private:
+    // The radio button after (or before) this one among its parent's, wrapping; null when
+    // this is the only one that can take the focus.
+    TRadioButton* NextInGroup(bool forward) const;
+
     bool checked_ = false;
 };
 

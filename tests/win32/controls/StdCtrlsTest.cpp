@@ -51,6 +51,45 @@ TEST(StdCtrls, OnlyTheUsersSelectionOfARadioButtonClicks) {
     EXPECT_FALSE(s.tips->Checked());
 }
 
+TEST(StdCtrls, ArrowKeysSelectTheNextRadioButtonOfTheSameParentRoundTheGroup) {
+    RadioScene s;
+    auto* check = Make<TCheckBox>(s.group);  // in the tab order, but no radio button
+    auto* disabled = Make<TRadioButton>(s.group);
+    disabled->SetEnabled(false);
+    s.status->SetTabOrder(0);  // the group's order is the tab order: status, off, tips
+    std::vector<TRadioButton*> clicks;
+    for (TRadioButton* r : {s.off, s.tips, s.status, disabled})
+        r->OnClick = [&clicks](TObject* sender) { clicks.push_back(static_cast<TRadioButton*>(sender)); };
+    s.elsewhere->SetChecked(true);
+    s.form->Show();
+    s.off->SetChecked(true);
+    s.off->SetFocus();
+    Pump();
+    auto press = [](WORD key) {
+        SendMessageA(GetFocus(), WM_KEYDOWN, key, 0);
+        Pump(10);
+    };
+    press(VK_DOWN);
+    EXPECT_TRUE(s.tips->Checked());
+    EXPECT_EQ(GetFocus(), s.tips->Handle());
+    press(VK_RIGHT);  // past the last: round to the first, skipping the disabled one
+    EXPECT_TRUE(s.status->Checked());
+    EXPECT_EQ(GetFocus(), s.status->Handle());
+    press(VK_UP);  // before the first: round to the last
+    EXPECT_TRUE(s.tips->Checked());
+    press(VK_LEFT);
+    EXPECT_TRUE(s.off->Checked());
+    EXPECT_EQ(clicks, (std::vector<TRadioButton*>{s.tips, s.status, s.tips, s.off}));
+    EXPECT_FALSE(s.tips->Checked() || s.status->Checked() || disabled->Checked() || check->Checked());
+    EXPECT_TRUE(s.elsewhere->Checked());  // another parent, another group
+
+    // A key handler that takes the key keeps the selection where it is.
+    s.off->OnKeyDown = [](TObject*, WORD& key, TShiftState) { key = 0; };
+    press(VK_DOWN);
+    EXPECT_TRUE(s.off->Checked());
+    EXPECT_EQ(clicks.size(), 4u);
+}
+
 TEST(StdCtrls, CheckBoxClicksStepThroughItsStates) {
     FormScene s;
     auto* box = Make<TCheckBox>(s.form);
