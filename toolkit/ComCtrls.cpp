@@ -11,6 +11,11 @@ const TEnumInfo& EnumInfo<TTabStyle>() {
     return info;
 }
 template <>
+const TEnumInfo& EnumInfo<TTabPosition>() {
+    static const TEnumInfo info{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
+    return info;
+}
+template <>
 const TEnumInfo& EnumInfo<TStatusPanelBevel>() {
     static const TEnumInfo info{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
     return info;
@@ -27,6 +32,7 @@ const TClassInfo& TCustomTabControl::StaticClass() {
                                      P::Boolean("HotTrack", &C::HotTrack, &C::SetHotTrack).Default(false),
                                      P::Enum("Style", &C::Style, &C::SetStyle).Default(tsTabs),
                                      P::Boolean("MultiLine", &C::MultiLine, &C::SetMultiLine).Default(false),
+                                     P::Enum("TabPosition", &C::TabPosition, &C::SetTabPosition).Default(tpTop),
                                      P::Boolean("TabStop", &C::TabStop, &C::SetTabStop).Default(true),
                                  });
     return info;
@@ -46,6 +52,9 @@ void TCustomTabControl::CreateParams(TCreateParams& p) {
     if (multiLine_) p.Style |= TCS_MULTILINE;
     if (style_ != tsTabs) p.Style |= TCS_BUTTONS;
     if (style_ == tsFlatButtons) p.Style |= TCS_FLATBUTTONS;
+    // Tabs at a side are drawn one above the other, which the control does only in rows.
+    if (tabPosition_ == tpLeft || tabPosition_ == tpRight) p.Style |= TCS_VERTICAL | TCS_MULTILINE;
+    if (tabPosition_ == tpBottom || tabPosition_ == tpRight) p.Style |= TCS_BOTTOM;  // the same bit as TCS_RIGHT
 }
 
 void TCustomTabControl::Restyle() {
@@ -71,6 +80,12 @@ void TCustomTabControl::SetMultiLine(bool on) {
     Restyle();
 }
 
+void TCustomTabControl::SetTabPosition(TTabPosition position) {
+    if (position == tabPosition_) return;
+    tabPosition_ = position;
+    Restyle();
+}
+
 // The display area below (or beside) the tabs.
 void TCustomTabControl::AdjustClientRect(RECT& rect) const {
     if (HandleAllocated()) {
@@ -78,7 +93,14 @@ void TCustomTabControl::AdjustClientRect(RECT& rect) const {
                      reinterpret_cast<LPARAM>(&rect));
         return;
     }
-    rect.top += 24;
+    // Before the window exists: room for one row of tabs on their side.
+    constexpr int kTabRow = 24;
+    switch (tabPosition_) {
+        case tpTop: rect.top += kTabRow; break;
+        case tpBottom: rect.bottom -= kTabRow; break;
+        case tpLeft: rect.left += kTabRow; break;
+        case tpRight: rect.right -= kTabRow; break;
+    }
     InflateRect(&rect, -4, -4);
 }
 

@@ -5,11 +5,16 @@
 //                 TabVisible, in their fixed page order; ActivePage shows one sheet (also one
 //                 whose tab is hidden). Hiding the active page's tab falls back to the next
 //                 visible page after it (else the one before it); with no visible tab, no page
-//                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine.
+//                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine,
+//                 TabPosition (the side the tabs are on; left and right tabs are stacked).
 //   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
 //   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
 //                 otherwise Panels (text, width, alignment, bevel; in form files a collection:
 //                 "Panels = < item Width = 120 end item Text = 'Ready' end >").
+//   TUpDown       a comctl32 up-down: Position steps by Increment within Min..Max (round
+//                 the range with Wrap); with an Associate beside it (same parent), it sits at
+//                 that control's right and shows Position as its text. OnChanging may refuse
+//                 a step; OnClick tells which arrow stepped.
 //   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
 //                 MaxLength is its text limit (0 keeps the platform's default); text from
 //                 the program is held to the limit too (some platforms stretch the limit
@@ -23,12 +28,19 @@
 #include "toolkit/StdCtrls.h"
 
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+enum TUDOrientation { udHorizontal, udVertical };
+enum TUDBtnType { btNext, btPrev };
 
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>();
 template <>
+const TEnumInfo& EnumInfo<TTabPosition>();
+template <>
 const TEnumInfo& EnumInfo<TStatusPanelBevel>();
+template <>
+const TEnumInfo& EnumInfo<TUDOrientation>();
 
 class TTabSheet;
 
@@ -46,6 +58,8 @@ public:
     void SetStyle(TTabStyle style);
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool on);
+    TTabPosition TabPosition() const { return tabPosition_; }
+    void SetTabPosition(TTabPosition position);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -57,6 +71,7 @@ private:
     bool hotTrack_ = false;
     TTabStyle style_ = tsTabs;
     bool multiLine_ = false;
+    TTabPosition tabPosition_ = tpTop;
 };
 
 class TPageControl : public TCustomTabControl {
@@ -212,6 +227,68 @@ class TStatusBar : public TCustomStatusBar {
 
 public:
     using TCustomStatusBar::TCustomStatusBar;
+};
+
+// ---------------------------------------------------------------------------------------
+
+using TUDClickEvent = TEvent<TObject*, TUDBtnType>;
+using TUDChangingEvent = TEvent<TObject*, bool&>;
+
+class TCustomUpDown : public TWinControl {
+    TOOLKIT_CLASS(TCustomUpDown, TWinControl)
+
+public:
+    explicit TCustomUpDown(TComponent* owner);
+
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int Increment() const { return increment_; }
+    void SetIncrement(int value);
+    int Position() const { return position_; }
+    // Pulled into Min..Max.
+    void SetPosition(int value);
+    TUDOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TUDOrientation orientation);
+    bool Wrap() const { return wrap_; }
+    void SetWrap(bool on);
+    bool ArrowKeys() const { return arrowKeys_; }
+    void SetArrowKeys(bool on);
+    TWinControl* Associate() const { return associate_; }
+    // Raises EInvalidOperation for a control of another parent, or for itself.
+    void SetAssociate(TWinControl* control);
+
+    TUDChangingEvent OnChanging;
+    TUDClickEvent OnClick;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
+
+private:
+    // Tells the window the range, the step and the position.
+    void UpdateWindow();
+
+    int min_ = 0;
+    int max_ = 100;
+    int increment_ = 1;
+    int position_ = 0;
+    int lastDelta_ = 0;
+    TUDOrientation orientation_ = udVertical;
+    bool wrap_ = false;
+    bool arrowKeys_ = true;
+    TWinControl* associate_ = nullptr;
+};
+
+class TUpDown : public TCustomUpDown {
+    TOOLKIT_CLASS(TUpDown, TCustomUpDown)
+
+public:
+    using TCustomUpDown::TCustomUpDown;
 };
 
 // ---------------------------------------------------------------------------------------

@@ -929,6 +929,10 @@ bool TWinControl::ReflectNotification(TMessage& m) {
             if (item->CtlType != ODT_MENU && handle_) child = GetDlgItem(handle_, static_cast<int>(item->CtlID));
             break;
         }
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            child = reinterpret_cast<HWND>(m.LParam);  // a scrolling control; 0 for the window's own bars
+            break;
         default:
             if (m.Msg >= WM_CTLCOLORMSGBOX && m.Msg <= WM_CTLCOLORSTATIC) child = reinterpret_cast<HWND>(m.LParam);
             break;
@@ -1080,6 +1084,8 @@ void TWinControl::WndProc(TMessage& m) {
         case WM_NOTIFY:
         case WM_DRAWITEM:
         case WM_MEASUREITEM:
+        case WM_HSCROLL:
+        case WM_VSCROLL:
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:

@@ -25,7 +25,8 @@
 //     control->WindowProc = previous;   // hooks come off in reverse order
 //
 // Notifications that Win32 sends to a parent (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR…,
-// WM_DRAWITEM, WM_MEASUREITEM) reach the child control as CN_BASE + message.
+// WM_DRAWITEM, WM_MEASUREITEM, and WM_HSCROLL / WM_VSCROLL from a scrolling control) reach
+// the child control as CN_BASE + message.
 //
 // Window classes: each windowed control's window class is named after its toolkit class
 // (TButton, TPanel, TMainForm, …). A class that builds on a system control sets

@@ -223,7 +223,9 @@ bool TApplication::IsKeyMessage(MSG& msg) {
     const WORD key = static_cast<WORD>(msg.wParam);
     if (form->IsShortCut(ShortCut(key, KeyboardShiftState()))) return true;
     if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
-    const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+    // Asked without the message: given one, an edit takes itself for part of a dialog box and
+    // passes Tab and Enter to a dialog manager that the toolkit does not have.
+    const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, key, 0);
     if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
     if (key == VK_TAB && (code & DLGC_WANTTAB)) return false;
     return form->Perform(CM_DIALOGKEY, key, msg.lParam) != 0;

@@ -482,6 +482,7 @@ const TClassInfo& TCustomMemo::StaticClass() {
                                      P::Enum("ScrollBars", &C::ScrollBars, &C::SetScrollBars).Default(ssNone),
                                      P::Boolean("WordWrap", &C::WordWrap, &C::SetWordWrap).Default(true),
                                      P::Enum("Alignment", &C::Alignment, &C::SetAlignment).Default(taLeftJustify),
+                                     P::Boolean("WantTabs", &C::WantTabs, &C::SetWantTabs).Default(false),
                                  });
     return info;
 }
@@ -505,6 +506,17 @@ void TCustomMemo::CreateParams(TCreateParams& p) {
     if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !wordWrap_) p.Style |= WS_HSCROLL;
     if (alignment_ == taCenter) p.Style |= ES_CENTER;
     if (alignment_ == taRightJustify) p.Style |= ES_RIGHT;
+}
+
+// A multi-line edit wants every key; the Tab key only when WantTabs says so.
+void TCustomMemo::WndProc(TMessage& m) {
+    TCustomEdit::WndProc(m);
+    if (m.Msg == WM_GETDLGCODE && m.WParam == VK_TAB) {
+        if (wantTabs_)
+            m.Result |= DLGC_WANTTAB;
+        else
+            m.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    }
 }
 
 void TCustomMemo::SetScrollBars(TScrollStyle style) {

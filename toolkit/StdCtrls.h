@@ -13,7 +13,8 @@
 //                    the group, and select it as a click does.
 //   TCustomEdit      EDIT: BorderStyle, bevels in the non-client area, MaxLength, ReadOnly,
 //                    OnChange on every change of the text.
-//   TCustomMemo      multi-line EDIT with Lines, ScrollBars, WordWrap. Its capacity is
+//   TCustomMemo      multi-line EDIT with Lines, ScrollBars, WordWrap, WantTabs (Tab types a
+//                    tab character instead of moving the focus on). Its capacity is
 //                    MaxLength when set (else what the window takes); text that does not fit
 //                    raises "Text exceeds memo capacity" and the memo keeps its old text.
 //   TCustomLabel     windowless text: Transparent, Alignment, Layout, AutoSize, WordWrap.
@@ -256,6 +257,8 @@ public:
     void SetWordWrap(bool on);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool on) { wantTabs_ = on; }
 
     // Sets the whole text, or raises the capacity error and keeps the old one.
     void SetText(const std::string& text) override;
@@ -265,6 +268,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
     // The error raised when text does not fit.
     [[noreturn]] virtual void CapacityError() const;
     // The window's character position of byte `offset` of Text.
@@ -277,6 +281,7 @@ private:
     TScrollStyle scrollBars_ = ssNone;
     bool wordWrap_ = true;
     TAlignment alignment_ = taLeftJustify;
+    bool wantTabs_ = false;
 };
 
 class TMemo : public TCustomMemo {

@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include "toolkit/ComCtrls.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/Streaming.h"
 
 namespace {
@@ -144,6 +145,96 @@ TEST(PageControl, StylesAreWindowStylesAndTheClassNamesNameTheToolkit) {
     EXPECT_EQ(GetPropText(*s.pages, "ActivePage"), "tabBrowse");
     EXPECT_TRUE(SetPropText(*s.browse, "TabVisible", "False"));
     EXPECT_EQ(s.pages->ActivePage(), s.start);
+}
+
+TEST(PageControl, TabPositionPutsTheTabsOnTheirSideAndThePagesBesideThem) {
+    PagesScene s;
+    s.form->Show();
+    auto tabRect = [&] {
+        RECT r{};
+        SendMessageA(s.pages->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+        return r;
+    };
+    const RECT top = tabRect();
+    EXPECT_LE(top.bottom, s.browse->Top());
+    ASSERT_TRUE(SetPropText(*s.pages, "TabPosition", "tpBottom"));
+    const LONG_PTR bottomStyle = GetWindowLongPtrA(s.pages->Handle(), GWL_STYLE);
+    EXPECT_EQ(bottomStyle & (TCS_BOTTOM | TCS_VERTICAL), TCS_BOTTOM);
+    EXPECT_GE(tabRect().top, s.browse->Top() + s.browse->Height());
+    s.pages->SetTabPosition(tpLeft);
+    EXPECT_EQ(GetWindowLongPtrA(s.pages->Handle(), GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL), TCS_VERTICAL);
+    EXPECT_LE(tabRect().right, s.browse->Left());
+    s.pages->SetTabPosition(tpRight);
+    EXPECT_GE(tabRect().left, s.browse->Left() + s.browse->Width());
+    // The window is made anew; the tabs and the active page stay.
+    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"Browse for files", "Inputs/Outputs", "Help", "License"}));
+    EXPECT_EQ(s.pages->ActivePage(), s.browse);
+    EXPECT_EQ(GetPropText(*s.pages, "tabposition"), "tpRight");
+}
+
+TEST(UpDown, StepsWithinItsRangeAndShowsThePositionInItsAssociate) {
+    FormScene s;
+    auto* edit = Make<TEdit>(s.form);
+    auto* arrows = Make<TUpDown>(s.form);
+    edit->SetBounds(10, 10, 80, 21);
+    arrows->SetMax(10);
+    arrows->SetIncrement(4);
+    arrows->SetPosition(2);
+    arrows->SetAssociate(edit);
+    std::vector<TUDBtnType> clicks;
+    arrows->OnClick = [&clicks](TObject*, TUDBtnType button) { clicks.push_back(button); };
+    bool allow = true;
+    arrows->OnChanging = [&allow](TObject*, bool& allowChange) { allowChange = allow; };
+    s.form->Show();
+    EXPECT_EQ(WindowClassOf(arrows->Handle()), "TUpDown");
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(arrows->Handle(), UDM_GETBUDDY, 0, 0)), edit->Handle());
+    EXPECT_EQ(edit->Text(), "2");
+    EXPECT_EQ(arrows->Left(), edit->Left() + edit->Width());  // at the associate's right
+
+    auto press = [&](WORD key) {  // the window is made anew when the style changes
+        SendMessageA(arrows->Handle(), WM_KEYDOWN, key, 0);
+        SendMessageA(arrows->Handle(), WM_KEYUP, key, 0);
+    };
+    press(VK_UP);
+    EXPECT_EQ(arrows->Position(), 6);
+    EXPECT_EQ(edit->Text(), "6");
+    press(VK_UP);
+    EXPECT_EQ(arrows->Position(), 10);  // held at the top of the range
+    press(VK_DOWN);
+    EXPECT_EQ(arrows->Position(), 6);
+    EXPECT_EQ(clicks, (std::vector<TUDBtnType>{btNext, btNext, btPrev}));
+    allow = false;
+    press(VK_DOWN);
+    EXPECT_EQ(arrows->Position(), 6);
+    EXPECT_EQ(edit->Text(), "6");
+    EXPECT_EQ(clicks.size(), 3u);
+
+    arrows->SetPosition(50);  // from the program: pulled into the range
+    EXPECT_EQ(arrows->Position(), 10);
+    EXPECT_EQ(edit->Text(), "10");
+    allow = true;
+    arrows->SetWrap(true);
+    arrows->SetIncrement(1);
+    press(VK_UP);  // round the range
+    EXPECT_EQ(arrows->Position(), 0);
+    EXPECT_EQ(edit->Text(), "0");
+    EXPECT_EQ(clicks.size(), 4u);
+
+    auto* stranger = Make<TEdit>(Make<TPanel>(s.form));
+    EXPECT_THROW(arrows->SetAssociate(stranger), EInvalidOperation);
+    EXPECT_EQ(arrows->Associate(), edit);
+    edit->Free();  // the up-down forgets an associate that goes away
+    EXPECT_EQ(arrows->Associate(), nullptr);
+}
+
+TEST(UpDown, AFormFileMayGiveThePositionBeforeTheRange) {
+    FormScene s;
+    auto* arrows = static_cast<TUpDown*>(
+        ReadNewComponent("object spn: TUpDown\n Position = 150\n Max = 200\n Orientation = udHorizontal\nend", s.form));
+    arrows->SetParent(s.form);
+    EXPECT_EQ(arrows->Position(), 150);
+    EXPECT_EQ(SendMessageA(arrows->Handle(), UDM_GETPOS32, 0, 0), 150);
+    EXPECT_TRUE(GetWindowLongPtrA(arrows->Handle(), GWL_STYLE) & UDS_HORZ);
 }
 
 TEST(StatusBar, SimplePanelShowsTheSimpleTextAndPanelsShowTheirOwn) {

@@ -198,6 +198,31 @@ TEST(StdCtrls, TextBeyondTheMemoCapacityIsRefusedAndTheOldTextStays) {
     EXPECT_EQ(memo->Text().size(), big.size() + 6);
 }
 
+TEST(StdCtrls, TabLeavesAMemoUnlessItWantsTabs) {
+    FormScene s;
+    auto* memo = Make<TMemo>(s.form);
+    auto* next = Make<TButton>(s.form);
+    next->SetTop(120);
+    s.form->Show();
+    auto pressTab = [&] {
+        memo->SetFocus();
+        Pump(10);
+        EXPECT_EQ(GetFocus(), memo->Handle());
+        PostMessageA(memo->Handle(), WM_KEYDOWN, VK_TAB, 0);
+        Pump();
+    };
+    pressTab();
+    EXPECT_EQ(GetFocus(), next->Handle());
+    EXPECT_EQ(memo->Text(), "");
+
+    ASSERT_TRUE(SetPropText(*memo, "WantTabs", "True"));
+    pressTab();
+    EXPECT_EQ(GetFocus(), memo->Handle());
+    EXPECT_EQ(memo->Text(), "\t");
+    // Enter still types a line break in a memo, whatever WantTabs says.
+    EXPECT_TRUE(SendMessageA(memo->Handle(), WM_GETDLGCODE, VK_RETURN, 0) & DLGC_WANTALLKEYS);
+}
+
 TEST(StdCtrls, AutoSizedLabelFitsItsCaptionAndRightAlignedKeepsItsRightEdge) {
     FormScene s;
     auto* label = Make<TLabel>(s.form);
