@@ -55,6 +55,15 @@ private:
 // ---------------------------------------------------------------------------------------
 // Text helpers shared by the toolkit.
 
+// Sets `field` to `value`; true when that changed it, so that a setter tells its listeners of
+// real changes only: `if (ChangeField(color_, color)) Changed();`.
+template <class T>
+bool ChangeField(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
 // printf-style formatting into a std::string.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // ASCII case-insensitive comparison (names of classes, properties, components).

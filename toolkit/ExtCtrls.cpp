@@ -34,7 +34,7 @@ const TClassInfo& TPanel::StaticClass() {
     return info;
 }
 
-TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner), TBevels(bvNone, bvRaised) {
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
 }
@@ -56,22 +56,6 @@ void TCustomPanel::SetAlignment(TAlignment alignment) {
     Invalidate();
 }
 
-void TCustomPanel::SetBevelInner(TBevelCut cut) {
-    bevelInner_ = cut;
-    FrameChanged();
-}
-
-void TCustomPanel::SetBevelOuter(TBevelCut cut) {
-    bevelOuter_ = cut;
-    FrameChanged();
-}
-
-void TCustomPanel::SetBevelWidth(int width) {
-    if (width < 1) throw EPropertyError("BevelWidth must be at least 1");
-    bevelWidth_ = width;
-    FrameChanged();
-}
-
 void TCustomPanel::SetBorderWidth(int width) {
     if (width < 0) throw EPropertyError("BorderWidth cannot be negative");
     borderWidth_ = width;
@@ -86,16 +70,16 @@ void TCustomPanel::SetBorderStyle(TBorderStyle style) {
 }
 
 void TCustomPanel::AdjustClientRect(RECT& rect) const {
-    const int inset = BevelExtent(bevelOuter_, bevelInner_, bevelWidth_) + borderWidth_;
+    const int inset = BevelReach() + borderWidth_;
     InflateRect(&rect, -inset, -inset);
 }
 
 void TCustomPanel::Paint() {
     TCanvas& canvas = *Canvas();
     TRect r = ClientRect();
-    DrawBevelEdges(canvas.Handle(), r, bevelOuter_, bvNone, bevelWidth_);
+    DrawBevelEdges(canvas.Handle(), r, BevelOuter(), bvNone, BevelWidth());
     InflateRect(&r, -borderWidth_, -borderWidth_);
-    DrawBevelEdges(canvas.Handle(), r, bvNone, bevelInner_, bevelWidth_);
+    DrawBevelEdges(canvas.Handle(), r, bvNone, BevelInner(), BevelWidth());
     if (Caption().empty()) return;
     canvas.Brush()->SetStyle(bsClear);
     UINT flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;

@@ -18,7 +18,7 @@ enum TResizeStyle { rsNone, rsLine, rsUpdate, rsPattern };
 template <>
 const TEnumInfo& EnumInfo<TResizeStyle>();
 
-class TCustomPanel : public TCustomControl {
+class TCustomPanel : public TCustomControl, public TBevels {
     TOOLKIT_CLASS(TCustomPanel, TCustomControl)
 
 public:
@@ -26,12 +26,6 @@ public:
 
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
-    TBevelCut BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TBevelCut cut);
-    TBevelCut BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TBevelCut cut);
-    int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int width);
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width);
     TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -43,12 +37,9 @@ protected:
     void AdjustClientRect(RECT& rect) const override;
 
 private:
-    void FrameChanged();
+    void FrameChanged() override;
 
     TAlignment alignment_ = taCenter;
-    TBevelCut bevelInner_ = bvNone;
-    TBevelCut bevelOuter_ = bvRaised;
-    int bevelWidth_ = 1;
     int borderWidth_ = 0;
     TBorderStyle borderStyle_ = bsNone;
 };

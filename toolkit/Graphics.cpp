@@ -93,20 +93,20 @@ const TClassInfo& TFont::StaticClass() {
 TFont::TFont() = default;
 
 void TFont::SetName(const std::string& name) {
-    if (!name.empty()) Change(name_, name);
+    if (!name.empty()) if (ChangeField(name_, name)) Changed();
 }
 
-void TFont::SetHeight(int height) { Change(height_, height); }
+void TFont::SetHeight(int height) { if (ChangeField(height_, height)) Changed(); }
 
 int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch()); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
 
-void TFont::SetStyle(TFontStyles style) { Change(style_, style); }
+void TFont::SetStyle(TFontStyles style) { if (ChangeField(style_, style)) Changed(); }
 
-void TFont::SetColor(TColor color) { Change(color_, color); }
+void TFont::SetColor(TColor color) { if (ChangeField(color_, color)) Changed(); }
 
-void TFont::SetCharset(int charset) { Change(charset_, charset); }
+void TFont::SetCharset(int charset) { if (ChangeField(charset_, charset)) Changed(); }
 
 void TFont::SetHandle(HFONT font) {
     LOGFONTA lf{};
@@ -164,9 +164,9 @@ const TClassInfo& TBrush::StaticClass() {
     return info;
 }
 
-void TBrush::SetColor(TColor color) { Change(color_, color); }
+void TBrush::SetColor(TColor color) { if (ChangeField(color_, color)) Changed(); }
 
-void TBrush::SetStyle(TBrushStyle style) { Change(style_, style); }
+void TBrush::SetStyle(TBrushStyle style) { if (ChangeField(style_, style)) Changed(); }
 
 void TBrush::Assign(const TPersistent& source) {
     const auto* brush = dynamic_cast<const TBrush*>(&source);
@@ -201,13 +201,13 @@ const TClassInfo& TPen::StaticClass() {
     return info;
 }
 
-void TPen::SetColor(TColor color) { Change(color_, color); }
+void TPen::SetColor(TColor color) { if (ChangeField(color_, color)) Changed(); }
 
 void TPen::SetWidth(int width) {
-    if (width >= 0) Change(width_, width);
+    if (width >= 0) if (ChangeField(width_, width)) Changed();
 }
 
-void TPen::SetStyle(TPenStyle style) { Change(style_, style); }
+void TPen::SetStyle(TPenStyle style) { if (ChangeField(style_, style)) Changed(); }
 
 void TPen::Assign(const TPersistent& source) {
     const auto* pen = dynamic_cast<const TPen*>(&source);

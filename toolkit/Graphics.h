@@ -75,13 +75,6 @@ protected:
     // the old object is deleted only afterwards, once a canvas has taken it out of its
     // context, as GDI does not delete an object that is still selected.
     void Changed();
-    // Sets one field of the description, telling the listeners only of a real change.
-    template <class T>
-    void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Changed();
-    }
     virtual HGDIOBJ CreateObject() const = 0;
 
 private:

@@ -180,9 +180,9 @@ void TMenuItem::Changed() {
     if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
 }
 
-void TMenuItem::SetCaption(const std::string& caption) { Change(caption_, caption); }
+void TMenuItem::SetCaption(const std::string& caption) { if (ChangeField(caption_, caption)) Changed(); }
 
-void TMenuItem::SetShortCut(TShortCut shortCut) { Change(shortCut_, shortCut); }
+void TMenuItem::SetShortCut(TShortCut shortCut) { if (ChangeField(shortCut_, shortCut)) Changed(); }
 
 void TMenuItem::SetChecked(bool on) {
     if (on == checked_) return;
@@ -197,9 +197,9 @@ void TMenuItem::UncheckRadioSiblings() {
         if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
 }
 
-void TMenuItem::SetEnabled(bool on) { Change(enabled_, on); }
+void TMenuItem::SetEnabled(bool on) { if (ChangeField(enabled_, on)) Changed(); }
 
-void TMenuItem::SetVisible(bool on) { Change(visible_, on); }
+void TMenuItem::SetVisible(bool on) { if (ChangeField(visible_, on)) Changed(); }
 
 void TMenuItem::SetDefault(bool on) {
     if (on == default_) return;
@@ -216,7 +216,7 @@ void TMenuItem::SetRadioItem(bool on) {
     Changed();
 }
 
-void TMenuItem::SetImageIndex(int index) { Change(imageIndex_, index); }
+void TMenuItem::SetImageIndex(int index) { if (ChangeField(imageIndex_, index)) Changed(); }
 
 void TMenuItem::Click() {
     if (!enabled_) return;

@@ -123,12 +123,6 @@ private:
     friend class TMenu;
     // The native menu that holds this item changed: rebuild it.
     void Changed();
-    template <class T>
-    void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Changed();
-    }
     // Rebuilds the native menu of the sub-items.
     void RebuildHandle();
     void AppendNative(TMenuItem& item);

@@ -279,7 +279,20 @@ const TClassInfo& TEdit::StaticClass() {
     return info;
 }
 
-TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+void TBevels::SetBevelInner(TBevelCut cut) {
+    if (ChangeField(bevelInner_, cut)) FrameChanged();
+}
+
+void TBevels::SetBevelOuter(TBevelCut cut) {
+    if (ChangeField(bevelOuter_, cut)) FrameChanged();
+}
+
+void TBevels::SetBevelWidth(int width) {
+    if (width < 1) throw EPropertyError("BevelWidth must be at least 1");
+    if (ChangeField(bevelWidth_, width)) FrameChanged();
+}
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner), TBevels(bvRaised, bvLowered) {
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
 }
@@ -299,7 +312,7 @@ void TCustomEdit::CreateHandleExtras() {
 }
 
 int TCustomEdit::BevelSize() const {
-    return bevelKind_ == bkNone ? 0 : BevelExtent(bevelOuter_, bevelInner_, bevelWidth_);
+    return bevelKind_ == bkNone ? 0 : BevelReach();
 }
 
 void TCustomEdit::FrameChanged() {
@@ -316,24 +329,7 @@ void TCustomEdit::SetBorderStyle(TBorderStyle style) {
 }
 
 void TCustomEdit::SetBevelKind(TBevelKind kind) {
-    bevelKind_ = kind;
-    FrameChanged();
-}
-
-void TCustomEdit::SetBevelInner(TBevelCut cut) {
-    bevelInner_ = cut;
-    FrameChanged();
-}
-
-void TCustomEdit::SetBevelOuter(TBevelCut cut) {
-    bevelOuter_ = cut;
-    FrameChanged();
-}
-
-void TCustomEdit::SetBevelWidth(int width) {
-    if (width < 1) throw EPropertyError("BevelWidth must be at least 1");
-    bevelWidth_ = width;
-    FrameChanged();
+    if (ChangeField(bevelKind_, kind)) FrameChanged();
 }
 
 void TCustomEdit::SetMaxLength(int length) {
@@ -381,7 +377,7 @@ void TCustomEdit::WndProc(TMessage& m) {
             if (BevelSize() > 0) {
                 HDC dc = GetWindowDC(Handle());
                 RECT r{0, 0, Width(), Height()};
-                DrawBevelEdges(dc, r, bevelOuter_, bevelInner_, bevelWidth_,
+                DrawBevelEdges(dc, r, BevelOuter(), BevelInner(), BevelWidth(),
                                bevelKind_ == bkSoft ? BF_SOFT : bevelKind_ == bkFlat ? BF_FLAT : 0);
                 ReleaseDC(Handle(), dc);
             }

@@ -59,6 +59,34 @@ TOOLKIT_EXCEPTION(EOutOfResources, Exception);  // a text box that cannot take m
 void DrawBevelEdges(HDC dc, RECT& rect, TBevelCut outer, TBevelCut inner, int width, UINT flags = 0);
 // How far bevel edges reach into a rectangle.
 int BevelExtent(TBevelCut outer, TBevelCut inner, int width);
+
+// The outer and inner bevels a control draws around its content, and their width; the
+// control says what a change means to it (an edit redraws its frame, a panel also moves its
+// aligned children).
+class TBevels {
+public:
+    TBevels(TBevelCut inner, TBevelCut outer) : bevelInner_(inner), bevelOuter_(outer) {}
+    virtual ~TBevels() = default;
+
+    TBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut cut);
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut cut);
+    int BevelWidth() const { return bevelWidth_; }
+    // Raises EPropertyError below 1.
+    void SetBevelWidth(int width);
+
+protected:
+    // How far the bevels reach into the rectangle they are drawn in.
+    int BevelReach() const { return BevelExtent(bevelOuter_, bevelInner_, bevelWidth_); }
+    // The bevels changed.
+    virtual void FrameChanged() = 0;
+
+private:
+    TBevelCut bevelInner_;
+    TBevelCut bevelOuter_;
+    int bevelWidth_ = 1;
+};
 // Raises EPropertyError unless `style` is a control border (bsNone, bsSingle).
 void CheckControlBorder(TBorderStyle style);
 
@@ -163,7 +191,7 @@ private:
 
 // ---------------------------------------------------------------------------------------
 
-class TCustomEdit : public TWinControl {
+class TCustomEdit : public TWinControl, public TBevels {
     TOOLKIT_CLASS(TCustomEdit, TWinControl)
 
 public:
@@ -173,12 +201,6 @@ public:
     void SetBorderStyle(TBorderStyle style);
     TBevelKind BevelKind() const { return bevelKind_; }
     void SetBevelKind(TBevelKind kind);
-    TBevelCut BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TBevelCut cut);
-    TBevelCut BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TBevelCut cut);
-    int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int width);
     // The most characters the user can type (0: as many as the window takes).
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
@@ -201,13 +223,10 @@ protected:
 
 private:
     int BevelSize() const;
-    void FrameChanged();
+    void FrameChanged() override;
 
     TBorderStyle borderStyle_ = bsSingle;
     TBevelKind bevelKind_ = bkNone;
-    TBevelCut bevelInner_ = bvRaised;
-    TBevelCut bevelOuter_ = bvLowered;
-    int bevelWidth_ = 1;
     int maxLength_ = 0;
     bool readOnly_ = false;
 };
