@@ -26,7 +26,8 @@ trap stop_demo EXIT
 # The application window carries the same title as the form: take the largest visible
 # window of that name.
 window=""
-for _ in $(seq 150); do
+deadline=$((SECONDS + 20))
+while ((SECONDS < deadline)); do
   window=$(for id in $(xdotool search --onlyvisible --name "^Toolkit demo$" 2>/dev/null); do
              eval "$(xdotool getwindowgeometry --shell "$id")"; echo "$((WIDTH * HEIGHT)) $id"
            done | sort -n | tail -n1 | cut -d" " -f2)
