@@ -9,7 +9,6 @@
 #include "ui/FormMain.h"
 
 using pelmar::testing::ClickAt;
-using pelmar::testing::PumpMessages;
 using pelmar::testing::RecordingShell;
 
 namespace {
@@ -27,7 +26,7 @@ protected:
     void Open() {
         box = TCustomForm::Create<TAboutBox>(nullptr);
         box->Show();
-        PumpMessages();
+        Pump();
     }
     void TearDown() override {
         if (box) box->Free();

@@ -13,19 +13,11 @@ RecordingShell::RecordingShell() {
 
 RecordingShell::~RecordingShell() { platform::SetShellSink(previous_); }
 
-void PumpMessages(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        Application->ProcessMessages();
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
-
 void ClickAt(TCustomForm& form, POINT client) {
     const LPARAM where = MAKELPARAM(client.x, client.y);
     PostMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, where);
     PostMessageA(form.Handle(), WM_LBUTTONUP, 0, where);
-    PumpMessages();
+    Pump();
 }
 
 namespace {

@@ -1,11 +1,13 @@
 #pragma once
-// What the about box and link label tests share: a recording shell, message pumping, clicks
-// posted to a form's window, and an answerer for the message boxes a test makes appear.
+// What the about box and link label tests share: a recording shell, clicks posted to a
+// form's window, and an answerer for the message boxes a test makes appear. Queued messages
+// are run with the controls tests' Pump.
 
 #include <string>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "tests/win32/controls/ControlsTestSupport.h"
 #include "toolkit/Forms.h"
 
 namespace pelmar::testing {
@@ -25,9 +27,6 @@ public:
 private:
     platform::ShellSink previous_;
 };
-
-// Handles the messages now queued, for at least `milliseconds`.
-void PumpMessages(int milliseconds = 30);
 
 // A left click at a point of the form's client area, as the system delivers one.
 void ClickAt(TCustomForm& form, POINT client);

@@ -13,7 +13,6 @@
 
 using pelmar::testing::ClickAt;
 using pelmar::testing::MessageBoxAnswerer;
-using pelmar::testing::PumpMessages;
 using pelmar::testing::RecordingShell;
 
 namespace {
@@ -55,7 +54,7 @@ protected:
                           "  end\n"
                           "end\n");
         form->Show();
-        PumpMessages();
+        Pump();
     }
     void TearDown() override {
         if (form) form->Free();
