@@ -1,6 +1,8 @@
 // The main window's batch runs (F9 over the file list's names, F10 over the folder tree),
 // the file processor that shows each file in the "current file" box, the run log and its
 // F12 save.
+#include <richedit.h>
+
 #include <vector>
 
 #include "engine/BatchRun.h"
@@ -8,15 +10,19 @@
 #include "engine/ProcessFile.h"
 #include "engine/Random.h"
 #include "engine/TextFile.h"
+#include "platform/Platform.h"
 #include "ui/FormMain.h"
 #include "util/MovraTPU.h"
 
 namespace {
 
-// Shows the run's progress in the status bar, repainted at once since the run handles no
-// messages; the bar's earlier text comes back when the run ends, however it ends.
+// Shows the run's progress in the status bar. The run handles no messages, so the bar is
+// repainted at once, but no more often than kInterval: painting costs more than a small
+// file. The bar's earlier text comes back when the run ends, however it ends.
 class RunProgress {
 public:
+    static constexpr std::uint32_t kInterval = 100;  // ms
+
     explicit RunProgress(TStatusBar& bar) : bar_(bar), earlier_(bar.SimpleText()) {}
     RunProgress(const RunProgress&) = delete;
     RunProgress& operator=(const RunProgress&) = delete;
@@ -24,7 +30,11 @@ public:
 
     void SetTotal(std::size_t total) { total_ = total; }
     void Next(const std::string& name) {
-        bar_.SetSimpleText("Processing " + std::to_string(++done_) + " of " + std::to_string(total_) + ": " + name);
+        ++done_;
+        const std::uint32_t now = pelmar::platform::MillisecondTick();
+        if (done_ > 1 && now - shownAt_ < kInterval) return;
+        shownAt_ = now;
+        bar_.SetSimpleText("Processing " + std::to_string(done_) + " of " + std::to_string(total_) + ": " + name);
         bar_.Update();
     }
 
@@ -33,22 +43,42 @@ private:
     std::string earlier_;
     std::size_t total_ = 0;
     std::size_t done_ = 0;
+    std::uint32_t shownAt_ = 0;
 };
 
-}  // namespace
-
-std::int32_t TMainForm::ProcessFile(const std::string& fileName) {
-    pelmar::KeywordList keywords;
-    keywords.SetText(mmoKeys->Text());
-    pelmar::ProcessOptions options;
-    // A text the box cannot show is refused before the file is touched.
-    if (Mmo->MaxLength() > 0) options.textCapacity = static_cast<std::size_t>(Mmo->MaxLength());
-    pelmar::ProcessedFile done = pelmar::ProcessFile(fileName, keywords.Lines(), pelmar::ProgramRandom(), options);
-    Mmo->SetText(done.text);
-    return done.count;
+// The log's length in the box's own characters (a line break is one).
+LRESULT LogLength(HWND box) {
+    GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
+    return SendMessageA(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
 }
 
-namespace {
+bool EndsWithLineBreak(HWND box, LRESULT length) {
+    char last[4] = {};
+    TEXTRANGEA range{{static_cast<LONG>(length - 1), static_cast<LONG>(length)}, last};
+    SendMessageA(box, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    return last[0] == '\r' || last[0] == '\n';
+}
+
+// Adds `line` at the end of the run log. A long run adds thousands of lines, so the line
+// goes in at the end without the log's whole text being read back for each one; a line the
+// box cannot take leaves it as it was and raises "RichEdit line insertion error".
+void AppendLogLine(TRichEdit& log, const std::string& line) {
+    const HWND box = log.Handle();
+    const LRESULT before = LogLength(box);
+    const bool breakFirst = before > 0 && !EndsWithLineBreak(box, before);
+    const std::string text = (breakFirst ? "\r\n" : "") + line + "\r\n";
+    const LRESULT expected = before + static_cast<LRESULT>(line.size()) + (breakFirst ? 2 : 1);
+    const auto insertionError = [] { return EOutOfResources("RichEdit line insertion error"); };
+    if (expected > SendMessageA(box, EM_GETLIMITTEXT, 0, 0)) throw insertionError();
+    SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(before), before);
+    SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT after = LogLength(box);
+    if (after != expected) {
+        SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(before), after);
+        SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        throw insertionError();
+    }
+}
 
 void RunFromWindow(TMainForm& form, pelmar::BatchKind kind, const std::function<pelmar::WorkList()>& buildWorkList) {
     RunProgress progress(*form.StatBar);
@@ -64,10 +94,21 @@ void RunFromWindow(TMainForm& form, pelmar::BatchKind kind, const std::function<
             progress.Next(item.logName);
             return form.ProcessFile(item.path);
         },
-        [&](const std::string& line) { form.mmOutput->Lines()->Add(line); });
+        [&](const std::string& line) { AppendLogLine(*form.mmOutput, line); });
 }
 
 }  // namespace
+
+std::int32_t TMainForm::ProcessFile(const std::string& fileName) {
+    pelmar::KeywordList keywords;
+    keywords.SetText(mmoKeys->Text());
+    pelmar::ProcessOptions options;
+    // A text the box cannot show is refused before the file is touched.
+    if (Mmo->MaxLength() > 0) options.textCapacity = static_cast<std::size_t>(Mmo->MaxLength());
+    pelmar::ProcessedFile done = pelmar::ProcessFile(fileName, keywords.Lines(), pelmar::ProgramRandom(), options);
+    Mmo->SetText(done.text);
+    return done.count;
+}
 
 void TMainForm::btnStartClick(TObject*) {
     RunFromWindow(*this, pelmar::BatchKind::CurrentFolder, [this] {
