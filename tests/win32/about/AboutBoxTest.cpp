@@ -62,8 +62,9 @@ TEST_F(AboutBox, ShowsTheVersionTheNoticeAndTheHomePageLinkOnAFixedDimmedWindow)
     EXPECT_EQ(box->InternetLabel->Top(), 347);
 }
 
-TEST_F(AboutBox, TheLinkOpensBlueAndUnderlinedOverTheFormsBlackFont) {
+TEST_F(AboutBox, TheLinkOpensBlueAndUnderlinedOverTheFormsBlackFontWithAHandPointer) {
     Open();
+    EXPECT_EQ(box->InternetLabel->Cursor(), crHandPoint);
     EXPECT_EQ(box->Font()->Color(), clBlack);
     EXPECT_EQ(box->InternetLabel->Font()->Color(), clBlue);
     EXPECT_TRUE(box->InternetLabel->Font()->Style().Contains(fsUnderline));

@@ -71,17 +71,6 @@ protected:
     RecordingShell shell;
 };
 
-TEST_F(LinkLabel, ANewLabelIsABluePlainHandPointedLinkNotYetVisited) {
-    TInternetLabel label(nullptr);
-    EXPECT_EQ(label.Font()->Color(), clBlue);
-    EXPECT_TRUE(label.Font()->Style().Empty());
-    EXPECT_EQ(label.Cursor(), crHandPoint);
-    EXPECT_FALSE(label.Visited());
-    EXPECT_EQ(label.VisitedColor(), clPurple);
-    EXPECT_EQ(label.NotVisitedColor(), clBlue);
-    EXPECT_EQ(label.OverColor(), clRed);
-}
-
 TEST_F(LinkLabel, LoadedFromAFormFileItShowsItsStateColourWhateverTheFontSays) {
     // The font comes after the colour properties and gives another colour.
     Load("    NotVisitedColor = clNavy\n    Font.Color = clLime\n");
