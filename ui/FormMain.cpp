@@ -1,5 +1,6 @@
 #include "ui/FormMain.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/UnitINI.h"
@@ -32,7 +33,8 @@ const TClassInfo& TMainForm::StaticClass() {
             P::Method("FormCloseQuery", &C::FormCloseQuery),
             P::Method("FormClose", &C::FormClose),
             P::Method("FormDestroy", &C::FormDestroy),
-            P::Method("CentreButtons", &C::CentreButtons),
+            P::Method("Panel1Resize", &C::Panel1Resize),
+            P::Method("tabLicenseResize", &C::tabLicenseResize),
         },
         {
             P::Field("PageControl", &C::PageControl),
@@ -126,8 +128,18 @@ void TMainForm::btnAgreeClick(TObject*) {
     tabStart->SetTabVisible(true);
 }
 
-void TMainForm::CentreButtons(TObject*) {
-    btnSaveKwrds->SetLeft((Panel1->ClientWidth() - btnSaveKwrds->Width()) / 2);
+// The keyword box fills the panel between its title and the button, which stays at the
+// centre near the bottom; the panel's height comes from the window, known only at run time.
+void TMainForm::Panel1Resize(TObject*) {
+    const int buttonTop = Panel1->ClientHeight() - btnSaveKwrds->Height() - 8;
+    const int keysTop = lblKeys->Top() + lblKeys->Height() + 3;
+    mmoKeys->SetBounds(0, keysTop, Panel1->ClientWidth(), std::max(0, buttonTop - 8 - keysTop));
+    btnSaveKwrds->SetBounds((Panel1->ClientWidth() - btnSaveKwrds->Width()) / 2, buttonTop, btnSaveKwrds->Width(),
+                            btnSaveKwrds->Height());
+}
+
+// "I Agree" stays at the centre, its bottom edge 1 px above the page's bottom.
+void TMainForm::tabLicenseResize(TObject*) {
     btnAgree->SetBounds((tabLicense->ClientWidth() - btnAgree->Width()) / 2,
                         tabLicense->ClientHeight() - btnAgree->Height() - 1, btnAgree->Width(), btnAgree->Height());
 }

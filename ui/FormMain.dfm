@@ -124,7 +124,7 @@ object MainForm: TMainForm
         Height = 371
         Align = alLeft
         BevelOuter = bvNone
-        OnResize = CentreButtons
+        OnResize = Panel1Resize
         object lblKeys: TLabel
           Left = 0
           Top = 0
@@ -144,7 +144,6 @@ object MainForm: TMainForm
           Top = 16
           Width = 277
           Height = 314
-          Anchors = [akLeft, akTop, akRight, akBottom]
           Color = 14473935
           Hint = 'Insert your keywords here or in a file called '#39'keywords.txt'#39
           Lines.Strings = (
@@ -157,7 +156,6 @@ object MainForm: TMainForm
           Top = 338
           Width = 92
           Height = 25
-          Anchors = [akBottom]
           Caption = 'Save keywords'
           OnClick = btnSaveKwrdsClick
         end
@@ -226,40 +224,33 @@ object MainForm: TMainForm
         Lines.Strings = (
           'WHY KEYWORDS IN ALT TEXT'
           ''
-          'Search engines cannot see pictures. What they read of an image is the tex' +
-            't of its alt attribute, and they weigh that text when they decide wh' +
-            'ere a page is placed for a search.'
-          'A page whose images carry phrases with the words your visitors search' +
-            ' for is found more easily than one whose images say nothing.'
+          'Search engines cannot see pictures. What they read of an image is the text of its alt attribute,'
+          'and they weigh that text when they decide where a page is placed for a search. A page whose'
+          'images carry phrases with the words your visitors search for is found more easily than one'
+          'whose images say nothing.'
           ''
           'WHAT PELMAR DOES'
           ''
-          'Pelmar opens every file with the extension ".html" (not ".htm") in th' +
-            'e folder you choose, or in that folder and all folders below it.'
-          'It adds an alt attribute to every image tag that has none, filled wi' +
-            'th a keyword phrase picked at random from your keyword list, and sav' +
-            'es the file.'
-          'Image tags that already have an alt attribute are left as they are. ' +
-            'The log on the "Inputs/Outputs" page shows how many tags were chang' +
-            'ed in each file.'
+          'Pelmar opens every file with the extension ".html" (not ".htm") in the folder you choose, or in'
+          'that folder and all folders below it. It adds an alt attribute to every image tag that has none,'
+          'filled with a keyword phrase picked at random from your keyword list, and saves the file. Image'
+          'tags that already have an alt attribute are left as they are. The log on the "Inputs/Outputs"'
+          'page shows how many tags were changed in each file.'
           ''
-          'Press F9 to process the files listed on the "Browse for files" page (' +
-            'select names and press Delete to leave them out).'
-          'Press F10 to process all files in the folder and in all its sub-fold' +
-            'ers.'
+          'Press F9 to process the files listed on the "Browse for files" page (select names there and'
+          'press Delete to leave them out of the run). Press F10 to process all files in the folder and in'
+          'all its sub-folders.'
           ''
           'EXAMPLE'
           ''
-          'Before:   <img src="boat.jpg" width="120" height="80">'
-          'After:    <img src="boat.jpg" width="120" alt="wooden sailing boats" ' +
-            'height="80">'
+          'Before:  <img src="boat.jpg" width="120" height="80">'
+          'After:   <img src="boat.jpg" alt="wooden sailing boats" width="120" height="80">'
           ''
           'HOW TO PROVIDE YOUR KEYWORDS'
           ''
-          'Put a file called "Keywords.txt" beside Pelmar, or type your phrases ' +
-            'into the "Your keywords" box and press "Save keywords".'
-          'Write one phrase on each line: a combination of three or four keywor' +
-            'ds works best. For example:'
+          'Put a file called "Keywords.txt" beside Pelmar, or type your phrases into the "Your keywords"'
+          'box and press "Save keywords". Write one phrase on each line: a combination of three or four'
+          'keywords works best. For example:'
           ''
           'wooden sailing boats'
           'classic boat restoration'
@@ -271,7 +262,7 @@ object MainForm: TMainForm
     end
     object tabLicense: TTabSheet
       Caption = 'License'
-      OnResize = CentreButtons
+      OnResize = tabLicenseResize
       object mmoLicense: TMemo
         Left = 0
         Top = 0
@@ -283,27 +274,23 @@ object MainForm: TMainForm
         Lines.Strings = (
           'PELMAR - TERMS OF USE'
           ''
-          'Please read these terms before you use Pelmar. By pressing "I Agree" ' +
-            'you accept them.'
+          'Please read these terms before you use Pelmar. By pressing "I Agree" you accept them.'
           ''
-          '1. Pelmar changes your files. It rewrites every HTML file it process' +
-            'es, in place. Make a backup copy of your web site before you start a' +
-            ' run; Pelmar keeps no copy of the original files.'
+          '1. Pelmar changes your files. It rewrites every HTML file it processes, in place. Make a'
+          '   backup copy of your web site before you start a run: Pelmar keeps no copy of the original'
+          '   files.'
           ''
-          '2. You use Pelmar at your own risk. The program is provided "as is", ' +
-            'without any warranty, express or implied, including the warranties o' +
-            'f fitness for a particular purpose.'
+          '2. You use Pelmar at your own risk. The program is provided "as is", without any warranty,'
+          '   express or implied, including the warranties of fitness for a particular purpose.'
           ''
-          '3. Tarvik is not liable for any loss or damage that comes from the us' +
-            'e of Pelmar: lost or changed files, lost data, lost income or a lowe' +
-            'r place in a search engine.'
+          '3. Tarvik is not liable for any loss or damage that comes from the use of Pelmar: lost or'
+          '   changed files, lost data, lost income or a lower place in a search engine.'
           ''
-          '4. The keyword phrases you use are your own responsibility. Use only ' +
-            'phrases that describe your own pages truthfully and that you are all' +
-            'owed to use.'
+          '4. The keyword phrases you use are your own responsibility. Use only phrases that describe'
+          '   your own pages truthfully and that you are allowed to use.'
           ''
-          '5. You may use Pelmar on as many computers as you like. You may not s' +
-            'ell it, rent it or pass it on in a changed form.'
+          '5. You may use Pelmar on as many computers as you like. You may not sell it, rent it or pass'
+          '   it on in a changed form.'
           ''
           'Pelmar is (c) Tarvik 2006. All rights reserved.')
         ReadOnly = True
@@ -315,7 +302,6 @@ object MainForm: TMainForm
         Top = 345
         Width = 75
         Height = 25
-        Anchors = [akBottom]
         Caption = 'I Agree'
         OnClick = btnAgreeClick
       end

@@ -82,8 +82,9 @@ public:
     void FormClose(TObject* sender, TCloseAction& action);
     void FormDestroy(TObject* sender);
     void WMEndSession(TMessage& message);
-    // Keeps the pages' buttons at the horizontal centre as the window is resized.
-    void CentreButtons(TObject* sender);
+    // Place the pages' buttons (and the keyword box) as the window is resized.
+    void Panel1Resize(TObject* sender);
+    void tabLicenseResize(TObject* sender);
 
     // One file through the tag insertion engine, its rewritten text shown in Mmo; returns
     // how many alt attributes were inserted.

@@ -90,15 +90,20 @@ TEST_F(MainFormTest, WindowAndMenuAreBuiltAsDesigned) {
     EXPECT_TRUE(f->mnuExplorer->AutoCheck());
 }
 
-TEST_F(MainFormTest, PageButtonsStayCentredWhenTheWindowResizes) {
+TEST_F(MainFormTest, PageButtonsStayInPlaceWhenTheWindowResizes) {
     Start(true);
-    for (int width : {888, 1000, 640}) {
-        MainForm->SetClientWidth(width);
+    for (auto [width, height] : {std::pair{888, 418}, std::pair{1000, 600}, std::pair{640, 300}}) {
+        MainForm->SetClientSize(width, height);
         Application->ProcessMessages();
         const TButton* agree = MainForm->btnAgree;
         const TTabSheet* page = MainForm->tabLicense;
         EXPECT_LE(std::abs(agree->Left() * 2 + agree->Width() - page->ClientWidth()), 1) << width;
         EXPECT_EQ(agree->Top() + agree->Height(), page->ClientHeight() - 1) << width;
+        const TButton* save = MainForm->btnSaveKwrds;
+        const TPanel* panel = MainForm->Panel1;
+        EXPECT_LE(std::abs(save->Left() * 2 + save->Width() - panel->ClientWidth()), 1) << width;
+        EXPECT_GT(save->Top(), MainForm->mmoKeys->Top() + MainForm->mmoKeys->Height()) << width;
+        EXPECT_LT(save->Top() + save->Height(), panel->ClientHeight()) << width;
     }
 }
 
@@ -118,4 +123,35 @@ TEST_F(MainFormTest, SettingsWebSiteAndExit) {
     EXPECT_TRUE(SettingsSaved);
     EXPECT_TRUE(pelmar::platform::FileExists(appDir + "Pelmar.INI"));
     EXPECT_TRUE(errors.empty()) << errors.front();
+}
+
+namespace {
+
+// The about boxes seen while a timer closes each as soon as it shows.
+std::vector<const TCustomForm*> closedBoxes;
+
+void CALLBACK CloseModalBox(HWND, UINT, UINT_PTR, DWORD) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        if (form->Modal() && form->ModalResult() == mrNone && form->Owner() == MainForm &&
+            form->ClassNameIs("TAboutBox")) {
+            closedBoxes.push_back(form);
+            form->Close();
+        }
+    }
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, AboutShowsANewModalBoxEachTimeAndFreesIt) {
+    Start(false);
+    const int forms = Screen->FormCount();
+    closedBoxes.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseModalBox);
+    MainForm->mnuAbout->Click();
+    EXPECT_EQ(Screen->FormCount(), forms);
+    MainForm->mnuAbout->Click();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(closedBoxes.size(), 2u);
+    EXPECT_EQ(Screen->FormCount(), forms);
 }
