@@ -8,8 +8,19 @@ object DemoForm: TDemoForm
   Menu = MainMenu
   object StatusBar: TStatusBar
     Align = alBottom
-    SimplePanel = True
-    SimpleText = 'Ready'
+    Panels = <
+      item
+        Text = 'Ready'
+        Width = 160
+      end
+      item
+        Alignment = taCenter
+        Text = 'Panel two'
+        Width = 120
+      end
+      item
+        Text = 'Last panel'
+      end>
   end
   object pnlFiles: TPanel
     Align = alLeft
@@ -69,6 +80,21 @@ object DemoForm: TDemoForm
         MaxValue = 100
         Increment = 5
         Value = 25
+      end
+      object lblLevel: TLabel
+        Left = 184
+        Top = 50
+        Caption = 'Level:'
+      end
+      object edtLevel: TEdit
+        Left = 228
+        Top = 46
+        Width = 52
+      end
+      object udLevel: TUpDown
+        Associate = edtLevel
+        Max = 9
+        Position = 3
       end
       object chkEnabled: TCheckBox
         Left = 16

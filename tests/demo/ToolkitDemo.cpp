@@ -18,7 +18,7 @@ public:
 
     void btnOkClick(TObject*) { rchLog->Lines()->Add("OK pressed"); }
     void mnuExitClick(TObject*) { Close(); }
-    void TimerTick(TObject*) { StatusBar->SetSimpleText("Running for " + std::to_string(++seconds_) + " s"); }
+    void TimerTick(TObject*) { StatusBar->Panels(0).SetText("Running for " + std::to_string(++seconds_) + " s"); }
 
 private:
     int seconds_ = 0;
