@@ -116,7 +116,12 @@ void TCustomForm::InitForm() {
         const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
         ReadComponent(*this, std::string_view(data, SizeofResource(module, found)));
     }
-    OnCreate(this);
+    // An error in the creation handler is shown like any handler's; the form stays.
+    try {
+        OnCreate(this);
+    } catch (const std::exception& error) {
+        ApplicationHandleException()(error);
+    }
     if (Visible()) ShowWindowNow();
 }
 
