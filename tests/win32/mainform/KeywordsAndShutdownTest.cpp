@@ -23,6 +23,20 @@ TEST_F(MainFormTest, MissingKeywordFileIsToldInTheStatusBarAndTheDefaultStays) {
               "keywords\" box.");
 }
 
+TEST_F(MainFormTest, AKeywordFileThatCannotBeReadIsShownAndTheWindowStillOpens) {
+    const std::string path = appDir + "Keywords.txt";
+    WriteFile(path, "locked phrase\n");
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Start(false);
+    CloseHandle(lock);
+    ASSERT_NE(MainForm, nullptr);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front().rfind("Cannot open file \"" + path + "\". ", 0), 0u) << errors.front();
+    EXPECT_EQ(MainForm->mmoKeys->Lines()->Lines(), (std::vector<std::string>{"keywords"}));
+    EXPECT_EQ(MainForm->StatBar->SimpleText(), "");
+}
+
 TEST_F(MainFormTest, SaveKeywordsWritesTheBoxByteForByte) {
     WriteFile(appDir + "Keywords.txt", "one\ntwo\n");
     Start(false);
