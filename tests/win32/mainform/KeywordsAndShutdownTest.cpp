@@ -63,28 +63,24 @@ TEST_F(MainFormTest, SaveKeywordsOverAReadOnlyFileIsAnErrorThatKeepsBothSides) {
 
 TEST_F(MainFormTest, HintsFollowTheSettingsWindowsChoice) {
     Start(false);
-    MainForm->StatBar->SetSimpleText("kept");
-    FrmSettings->radHintsTooltips->SetChecked(true);
-    Application->SetHint("first");
-    EXPECT_TRUE(Application->ShowHint());
-    EXPECT_EQ(MainForm->StatBar->SimpleText(), "kept");
-
-    FrmSettings->radHintsStatBar->SetChecked(true);
-    Application->SetHint("FILE LIST\r\nPress F9");
-    EXPECT_TRUE(Application->ShowHint());
-    EXPECT_EQ(MainForm->StatBar->SimpleText(), "FILE LIST\r\nPress F9");
-    Application->SetHint("");
-    EXPECT_EQ(MainForm->StatBar->SimpleText(), "");
-
-    MainForm->StatBar->SetSimpleText("kept");
-    FrmSettings->radHintsOff->SetChecked(true);
-    Application->SetHint("third");
-    EXPECT_FALSE(Application->ShowHint());
-    EXPECT_EQ(MainForm->StatBar->SimpleText(), "kept");
-
-    FrmSettings->radHintsTooltips->SetChecked(true);
-    Application->SetHint("fourth");
-    EXPECT_TRUE(Application->ShowHint());
+    struct Step {
+        TRadioButton* choice;  // null: none of the three
+        const char* hint;
+        bool tips;
+        const char* status;
+    };
+    const TFrmSettings* s = FrmSettings;
+    for (const Step& step : {Step{s->radHintsTooltips, "first", true, "kept"},
+                             Step{s->radHintsStatBar, "FILE LIST\r\nPress F9", true, "FILE LIST\r\nPress F9"},
+                             Step{s->radHintsStatBar, "", true, ""}, Step{s->radHintsOff, "third", false, "kept"},
+                             Step{s->radHintsTooltips, "fourth", true, "kept"}, Step{nullptr, "fifth", true, "kept"}}) {
+        MainForm->StatBar->SetSimpleText("kept");
+        for (TRadioButton* radio : {s->radHintsOff, s->radHintsTooltips, s->radHintsStatBar})
+            radio->SetChecked(radio == step.choice);
+        Application->SetHint(step.hint);
+        EXPECT_EQ(Application->ShowHint(), step.tips) << step.hint;
+        EXPECT_EQ(MainForm->StatBar->SimpleText(), step.status) << step.hint;
+    }
 }
 
 TEST_F(MainFormTest, LogOffAsksTheCloseQueryWhichWritesOnceAndTheEndOfSessionFindsItDone) {

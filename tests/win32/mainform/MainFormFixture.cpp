@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/UnitINI.h"
+#include "tests/win32/ProgramFixture.h"
 #include "toolkit/Forms.h"
 #include "ui/FormSettings.h"
 #include "util/MovraTPU.h"
@@ -27,16 +28,7 @@ void MainFormTest::SetUp() {
 }
 
 void MainFormTest::TearDown() {
-    // Taken down without writing a settings file.
-    SettingsSaved = true;
-    Application->OnHint = {};
-    if (FrmSettings) FrmSettings->Free();
-    FrmSettings = nullptr;
-    if (MainForm) MainForm->Free();
-    MainForm = nullptr;
-    Application->ProcessMessages();
-    // A closed main window ended the event loop; the next test starts a new one.
-    if (Application->Terminated()) Application->Run();
+    TakeDownProgram();
     Application->OnException = {};
     pelmar::platform::SetToneSink(previousTone_);
     pelmar::platform::SetWarningSink(previousWarning_);
@@ -45,7 +37,6 @@ void MainFormTest::TearDown() {
     RemoveTree(work);
     RemoveFile(appDir + "Pelmar.INI");
     RemoveFile(appDir + "Keywords.txt");
-    SettingsSaved = false;
 }
 
 void MainFormTest::Start(bool firstRun) {
