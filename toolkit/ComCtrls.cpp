@@ -63,27 +63,19 @@ void TCustomTabControl::Restyle() {
 }
 
 void TCustomTabControl::SetHotTrack(bool on) {
-    if (on == hotTrack_) return;
-    hotTrack_ = on;
-    Restyle();
+    if (ChangeField(hotTrack_, on)) Restyle();
 }
 
 void TCustomTabControl::SetStyle(TTabStyle style) {
-    if (style == style_) return;
-    style_ = style;
-    Restyle();
+    if (ChangeField(style_, style)) Restyle();
 }
 
 void TCustomTabControl::SetMultiLine(bool on) {
-    if (on == multiLine_) return;
-    multiLine_ = on;
-    Restyle();
+    if (ChangeField(multiLine_, on)) Restyle();
 }
 
 void TCustomTabControl::SetTabPosition(TTabPosition position) {
-    if (position == tabPosition_) return;
-    tabPosition_ = position;
-    Restyle();
+    if (ChangeField(tabPosition_, position)) Restyle();
 }
 
 // The display area below (or beside) the tabs.
@@ -420,9 +412,7 @@ void TCustomStatusBar::SetSimpleText(const std::string& text) {
 }
 
 void TCustomStatusBar::SetSizeGrip(bool on) {
-    if (on == sizeGrip_) return;
-    sizeGrip_ = on;
-    RecreateWnd();
+    if (ChangeField(sizeGrip_, on)) RecreateWnd();
 }
 
 void TCustomStatusBar::UpdatePanels() {
@@ -485,9 +475,7 @@ void TCustomRichEdit::CreateHandleExtras() {
 }
 
 void TCustomRichEdit::SetPlainText(bool on) {
-    if (on == plainText_) return;
-    plainText_ = on;
-    RecreateWnd();
+    if (ChangeField(plainText_, on)) RecreateWnd();
 }
 
 int TCustomRichEdit::TextLimit() { return static_cast<int>(SendMessageA(Handle(), EM_GETLIMITTEXT, 0, 0)); }

@@ -82,21 +82,15 @@ void TCustomUpDown::SetPosition(int value) {
 }
 
 void TCustomUpDown::SetOrientation(TUDOrientation orientation) {
-    if (orientation == orientation_) return;
-    orientation_ = orientation;
-    RecreateWnd();
+    if (ChangeField(orientation_, orientation)) RecreateWnd();
 }
 
 void TCustomUpDown::SetWrap(bool on) {
-    if (on == wrap_) return;
-    wrap_ = on;
-    RecreateWnd();
+    if (ChangeField(wrap_, on)) RecreateWnd();
 }
 
 void TCustomUpDown::SetArrowKeys(bool on) {
-    if (on == arrowKeys_) return;
-    arrowKeys_ = on;
-    RecreateWnd();
+    if (ChangeField(arrowKeys_, on)) RecreateWnd();
 }
 
 void TCustomUpDown::SetAssociate(TWinControl* control) {
