@@ -11,6 +11,13 @@
 
 TMainForm* MainForm = nullptr;
 
+namespace {
+
+// Where "Web site" leads (the about box's link names the same page).
+constexpr const char* kHomePage = "http://www.pelmar-tools.example/";
+
+}  // namespace
+
 const TClassInfo& TMainForm::StaticClass() {
     using C = TMainForm;
     using P = TProps<C>;

@@ -16,9 +16,6 @@
 #include "toolkit/StdCtrls.h"
 #include "util/MovraFileListBox.h"
 
-// Where "Web site" and the about box's link lead.
-inline constexpr const char* kHomePage = "http://www.pelmar-tools.example/";
-
 class TMainForm : public TForm {
     TOOLKIT_CLASS(TMainForm, TForm)
 
