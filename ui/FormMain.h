@@ -39,6 +39,8 @@ public:
     TSplitter* Splitter1 = nullptr;
     TMemo* Mmo = nullptr;
     TSplitter* Splitter2 = nullptr;
+    // The run log. Its form file lifts the rich edit's default limit of 32767 characters,
+    // which a run over a few thousand files would reach part-way.
     TRichEdit* mmOutput = nullptr;
     TTabSheet* tabHelp = nullptr;
     TMemo* MmoHelp = nullptr;
