@@ -3,6 +3,8 @@
 
 #include "ToolkitTestControls.h"
 #include "toolkit/Forms.h"
+// After <windows.h>, which the toolkit's headers bring.
+#include <commctrl.h>
 
 namespace {
 
@@ -408,6 +410,15 @@ TEST_F(FormFixture, IdleTrackingSetsHintRaisesOnHintAndShowsTips) {
     EXPECT_EQ(Application->HintShowing(), "");
     Application->SetShowHint(true);
     EXPECT_NE(Application->HintWindow(), nullptr);
+    // The hint colour reaches the tip window, and a new tip window takes it too.
+    const auto tipColor = [] { return SendMessageA(Application->HintWindow(), TTM_GETTIPBKCOLOR, 0, 0); };
+    EXPECT_EQ(tipColor(), static_cast<LRESULT>(GetSysColor(COLOR_INFOBK)));
+    Application->SetHintColor(clYellow);
+    EXPECT_EQ(tipColor(), static_cast<LRESULT>(RGB(255, 255, 0)));
+    Application->SetShowHint(false);
+    Application->SetShowHint(true);
+    EXPECT_EQ(tipColor(), static_cast<LRESULT>(RGB(255, 255, 0)));
+    Application->SetHintColor(clInfoBk);
     Application->OnHint = {};
     form->btnOk->WindowProc = previous;
 }
