@@ -13,6 +13,9 @@ using pelmar::testing::RecordingShell;
 
 namespace {
 
+// Our home page; the main window's "Web site" item opens the same address.
+constexpr const char* kHomePage = "http://www.pelmar-tools.example/";
+
 // Ends a modal showing that the test's clicks failed to close, so that the test fails
 // instead of waiting for ever.
 TAboutBox* watched = nullptr;
@@ -56,7 +59,7 @@ TEST_F(AboutBox, ShowsTheVersionTheNoticeAndTheHomePageLinkOnAFixedDimmedWindow)
 
     EXPECT_EQ(box->lblVersion->Caption(), "Version 1.0.0.19");
     EXPECT_EQ(box->lblCopyRight->Caption(), "Copyright (c) 2006 Tarvik. All rights reserved.");
-    EXPECT_EQ(box->InternetLabel->Link(), kHomePage);  // the "Web site" menu item's address
+    EXPECT_EQ(box->InternetLabel->Link(), kHomePage);
 
     box->SetClientHeight(371);  // the link keeps its distance from the bottom
     EXPECT_EQ(box->InternetLabel->Top(), 347);
