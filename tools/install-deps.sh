@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool x11-apps imagemagick
+  wine wine64 fonts-wine xvfb xdotool x11-apps imagemagick
   googletest libgtest-dev libbenchmark-dev python3
 )
 

@@ -47,6 +47,13 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# This Wine build does not find its own fonts (Tahoma, Marlett for the caption buttons,
+# MS Sans Serif): copied into the prefix's font folder, windows look as they do on Windows.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [[ -d /usr/share/wine/fonts && ! -f "$fonts/marlett.ttf" ]]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/*.ttf "$fonts/"
+fi
 # A server already running on this prefix (another run's) serves us as well.
 wineserver -p 2>/dev/null || true
 # Start Wine's background services now, detached from our output: a service started
