@@ -179,6 +179,7 @@ object MainForm: TMainForm
         Color = 13818329
         Lines.Strings = (
           'current file')
+        MaxLength = 16777216
         ScrollBars = ssBoth
         WordWrap = False
       end

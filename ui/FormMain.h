@@ -37,6 +37,8 @@ public:
     TMemo* mmoKeys = nullptr;
     TButton* btnSaveKwrds = nullptr;
     TSplitter* Splitter1 = nullptr;
+    // The current file. Its form file gives it a capacity (16 MiB) so that a file too large
+    // to show is refused before it is rewritten, not after.
     TMemo* Mmo = nullptr;
     TSplitter* Splitter2 = nullptr;
     // The run log. Its form file lifts the rich edit's default limit of 32767 characters,
