@@ -77,6 +77,23 @@ shot() {  # shot NAME WINDOW: the window's area of the screen, as SHOT_DIR/NAME.
   xwd -root -silent | convert-im6.q16 xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "PNG:$shots/$1.png"
   echo "screenshot $shots/$1.png"
 }
+# shot_menu NAME WINDOW KEY...: walks into the menu bar with the keys (the menu titles carry
+# no accelerator, so Alt alone, then arrows), the last one opening a menu, and shoots the
+# window with it open; a plain capture would show the menu as a black box.
+source "$root/tests/demo/capture.sh"
+shot_menu() {
+  local name=$1 window=$2
+  shift 2
+  size_of "$window"
+  while (($# > 1)); do key "$window" "$1"; shift; done
+  if open_menu "$window" "$1"; then
+    capture_screen "$work/menu-screen.png"
+    convert-im6.q16 "$work/menu-screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "PNG:$shots/$name.png"
+    echo "screenshot $shots/$name.png"
+  fi
+  key "$window" Escape
+  key "$window" Escape
+}
 # Places on the main window (750 x 550 by default), from its top-left corner.
 tab_browse=(45 52)
 tab_inputs=(130 52)
@@ -148,6 +165,8 @@ click "$main" $((WIDTH / 2)) $((HEIGHT - 41))  # "I Agree"
 shot 3-after-agreement-help "$main"
 click "$main" "${tab_browse[@]}"
 shot 4-browse "$main"
+shot_menu 4b-file-menu "$main" alt Down
+shot_menu 4c-options-menu "$main" alt Right Down
 click "$main" "${tab_inputs[@]}"
 shot 5-inputs-outputs "$main"
 
