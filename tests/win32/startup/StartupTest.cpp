@@ -131,4 +131,35 @@ TEST_F(Shutdown, AFailedWriteKeepsTheWindowOpenAndTheSecondCloseWritesNothing) {
     EXPECT_FALSE(pelmar::platform::FileExists(iniPath));
 }
 
+// True when `upper` lies above `lower` in the z-order of top-level windows.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(upper, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (w == lower) return true;
+    return false;
+}
+
+TEST_F(StartUp, SettingsCommandBringsAnOpenSettingsWindowBackToTheFront) {
+    StartAndShow();
+    MainForm->mnuSettingsClick(nullptr);
+    Application->ProcessMessages();
+    ASSERT_TRUE(FrmSettings->Visible());
+    SetWindowPos(MainForm->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(IsAbove(MainForm->Handle(), FrmSettings->Handle()));
+
+    MainForm->mnuSettingsClick(nullptr);  // already open: only raised
+    Application->ProcessMessages();
+    EXPECT_TRUE(FrmSettings->Visible());
+    EXPECT_TRUE(IsAbove(FrmSettings->Handle(), MainForm->Handle()));
+}
+
+TEST_F(StartUp, BothWindowsCarryTheProgramsIcon) {
+    StartAndShow();
+    const HICON programIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    ASSERT_NE(programIcon, nullptr) << "the icon resource is missing from the program";
+    for (TForm* form : {static_cast<TForm*>(MainForm), static_cast<TForm*>(FrmSettings)}) {
+        const auto icon = SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0);
+        EXPECT_NE(icon, 0) << form->Name();
+    }
+}
+
 }  // namespace
