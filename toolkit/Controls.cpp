@@ -51,6 +51,16 @@ std::function<void(const std::exception&)>& ApplicationHandleException() {
     return handler;
 }
 
+void GuardHandler(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        ApplicationHandleException()(e);
+    } catch (...) {
+        ApplicationHandleException()(Exception("Unknown error"));
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // The control atom and finding controls
 
@@ -554,13 +564,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
     }
     if (!control) return DefWindowProcA(window, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
-    try {
-        control->WindowProc(m);
-    } catch (const std::exception& e) {
-        ApplicationHandleException()(e);
-    } catch (...) {
-        ApplicationHandleException()(Exception("Unknown error"));
-    }
+    GuardHandler([&] { control->WindowProc(m); });
     return m.Result;
 }
 

@@ -451,3 +451,5 @@ TControl* FindDragTarget(POINT screenPoint, bool allowDisabled);
 // Where errors raised in message handling go: a message box until Forms installs
 // Application->HandleException.
 std::function<void(const std::exception&)>& ApplicationHandleException();
+// Runs `action` inside that guard: an error it raises goes where a message handler's would.
+void GuardHandler(const std::function<void()>& action);

@@ -117,11 +117,7 @@ void TCustomForm::InitForm() {
         ReadComponent(*this, std::string_view(data, SizeofResource(module, found)));
     }
     // An error in the creation handler is shown like any handler's; the form stays.
-    try {
-        OnCreate(this);
-    } catch (const std::exception& error) {
-        ApplicationHandleException()(error);
-    }
+    GuardHandler([this] { OnCreate(this); });
     if (Visible()) ShowWindowNow();
 }
 

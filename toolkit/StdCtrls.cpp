@@ -365,8 +365,9 @@ void TCustomEdit::WndProc(TMessage& m) {
             if (HIWORD(m.WParam) == EN_CHANGE && !ComponentState().Contains(csLoading)) Change();
             return;
         case CM_TEXTCHANGED:
-            // The window reports its own changes; without one the text changed here.
-            if (!HandleAllocated() && !ComponentState().Contains(csLoading)) Change();
+            // The window reports its own changes (and its procedure shows a handler's error
+            // in the error box); without one the text changed here, and errors go there too.
+            if (!HandleAllocated() && !ComponentState().Contains(csLoading)) GuardHandler([this] { Change(); });
             break;
         case WM_NCCALCSIZE:
             // The bevels take room first, so that borders and scroll bars come inside them.

@@ -158,6 +158,21 @@ TEST(StdCtrls, EditReportsEveryChangeAndKeepsItsBevelsOutsideTheText) {
     EXPECT_EQ(edit->BorderStyle(), bsNone);
 }
 
+TEST(StdCtrls, AnEditsChangeHandlerErrorGoesToTheErrorBoxWithOrWithoutAWindow) {
+    FormScene s;
+    auto* edit = Make<TEdit>(s.form);
+    std::vector<std::string> errors;
+    Application->OnException = [&](TObject*, const std::exception& e) { errors.push_back(e.what()); };
+    edit->OnChange = [&](TObject*) { throw EConvertError("not a folder: " + edit->Text()); };
+    EXPECT_NO_THROW(edit->SetText("C:"));  // before the window exists
+    EXPECT_NO_THROW(edit->SetText("C:\\"));
+    edit->HandleNeeded();
+    EXPECT_NO_THROW(edit->SetText("D:"));
+    Application->OnException = {};
+    EXPECT_EQ(errors, (std::vector<std::string>{"not a folder: C:", "not a folder: C:\\", "not a folder: D:"}));
+    EXPECT_EQ(edit->Text(), "D:");
+}
+
 TEST(StdCtrls, MemoLinesFollowTheTextBoxRules) {
     FormScene s;
     auto* memo = Make<TMemo>(s.form);
