@@ -4,15 +4,6 @@
 
 namespace pelmar::testing {
 
-RecordingShell::RecordingShell() {
-    previous_ = platform::SetShellSink([this](const std::string& target) {
-        opened.push_back(target);
-        return starts;
-    });
-}
-
-RecordingShell::~RecordingShell() { platform::SetShellSink(previous_); }
-
 void ClickAt(TCustomForm& form, POINT client) {
     const LPARAM where = MAKELPARAM(client.x, client.y);
     PostMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, where);

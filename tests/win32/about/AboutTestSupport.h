@@ -1,32 +1,16 @@
 #pragma once
-// What the about box and link label tests share: a recording shell, clicks posted to a
+// What the about box and link label tests share: the recording shell, clicks posted to a
 // form's window, and an answerer for the message boxes a test makes appear. Queued messages
 // are run with the controls tests' Pump.
 
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "tests/win32/RecordingShell.h"
 #include "tests/win32/controls/ControlsTestSupport.h"
 #include "toolkit/Forms.h"
 
 namespace pelmar::testing {
-
-// Stands in for the system shell while it lives: records every target and answers whether
-// it started.
-class RecordingShell {
-public:
-    RecordingShell();
-    ~RecordingShell();
-    RecordingShell(const RecordingShell&) = delete;
-    RecordingShell& operator=(const RecordingShell&) = delete;
-
-    std::vector<std::string> opened;
-    bool starts = true;
-
-private:
-    platform::ShellSink previous_;
-};
 
 // A left click at a point of the form's client area, as the system delivers one.
 void ClickAt(TCustomForm& form, POINT client);

@@ -20,10 +20,6 @@ void MainFormTest::SetUp() {
     previousTone_ = pelmar::platform::SetToneSink([this](unsigned hz, unsigned) { tones.push_back(hz); });
     previousWarning_ = pelmar::platform::SetWarningSink(
         [this](const std::string&, const std::string& text) { warnings.push_back(text); });
-    previousShell_ = pelmar::platform::SetShellSink([this](const std::string& target) {
-        shellTargets.push_back(target);
-        return true;
-    });
     Application->OnException = [this](TObject*, const std::exception& e) { errors.push_back(e.what()); };
 }
 
@@ -32,7 +28,6 @@ void MainFormTest::TearDown() {
     Application->OnException = {};
     pelmar::platform::SetToneSink(previousTone_);
     pelmar::platform::SetWarningSink(previousWarning_);
-    pelmar::platform::SetShellSink(previousShell_);
     SetCurrentDirectoryA(appDir.c_str());
     RemoveTree(work);
     RemoveFile(appDir + "Pelmar.INI");

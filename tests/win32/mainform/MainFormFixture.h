@@ -10,6 +10,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Win.h"
+#include "tests/win32/RecordingShell.h"
 #include "ui/FormMain.h"
 
 class MainFormTest : public ::testing::Test {
@@ -20,7 +21,7 @@ protected:
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
     std::vector<unsigned> tones;
-    std::vector<std::string> shellTargets;
+    pelmar::testing::RecordingShell shell;
 
     MainFormTest();
     void SetUp() override;
@@ -56,7 +57,6 @@ protected:
 private:
     pelmar::platform::ToneSink previousTone_;
     pelmar::platform::WarningSink previousWarning_;
-    pelmar::platform::ShellSink previousShell_;
 };
 
 // One HTML file whose single image tag lacks an alt attribute, and what a run with the

@@ -114,7 +114,7 @@ TEST_F(MainFormTest, SettingsWebSiteAndExit) {
     EXPECT_TRUE(FrmSettings->Visible());
 
     MainForm->mnuWebsite->Click();
-    EXPECT_EQ(shellTargets, (std::vector<std::string>{"http://www.pelmar-tools.example/"}));
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{"http://www.pelmar-tools.example/"}));
 
     // Exit closes the window, and closing writes the settings file once.
     MainForm->mnuExit->Click();
