@@ -330,7 +330,29 @@ void TControl::SetCursor(TCursor cursor) {
 void TControl::SetBiDiMode(TBiDiMode mode) {
     if (mode == bidiMode_) return;
     bidiMode_ = mode;
+    BiDiModeChanged();
     Invalidate();
+}
+
+void TControl::BiDiModeChanged() {}
+
+DWORD TControl::BiDiExStyle() const {
+    DWORD style = 0;
+    if (UseRightToLeftReading()) style |= WS_EX_RTLREADING;
+    if (UseRightToLeftAlignment()) style |= WS_EX_RIGHT;
+    if (UseRightToLeftScrollBar()) style |= WS_EX_LEFTSCROLLBAR;
+    return style;
+}
+
+// The window keeps its state: only its extended style changes, and its frame is redrawn for a
+// scroll bar that moves to the other side.
+void TWinControl::BiDiModeChanged() {
+    if (!handle_) return;
+    constexpr DWORD bidiBits = WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
+    const auto exStyle = static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE));
+    SetWindowLongA(handle_, GWL_EXSTYLE, static_cast<LONG>((exStyle & ~bidiBits) | BiDiExStyle()));
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TControl::Invalidate() {
@@ -512,7 +534,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
     if (Visible()) p.Style |= WS_VISIBLE;
     if (!Enabled()) p.Style |= WS_DISABLED;
     if (tabStop_) p.Style |= WS_TABSTOP;
-    if (UseRightToLeftReading()) p.ExStyle |= WS_EX_RTLREADING;
+    p.ExStyle |= BiDiExStyle();
     p.X = Left();
     p.Y = Top();
     p.Width = Width();
@@ -987,7 +1009,8 @@ void TWinControl::PaintControls(HDC dc) {
         GetViewportOrgEx(dc, &origin);
         SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
         IntersectClipRect(dc, 0, 0, g->Width(), g->Height());
-        g->PaintOn(dc);
+        // Through the control's own message hook, so that a hook can take its painting over.
+        g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
         RestoreDC(dc, saved);
     }
 }
@@ -1222,6 +1245,15 @@ const TClassInfo& TGraphicControl::StaticClass() {
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(std::make_unique<TCanvas>()) {}
 
 TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::WndProc(TMessage& m) {
+    if (m.Msg == WM_PAINT && m.WParam) {
+        PaintOn(reinterpret_cast<HDC>(m.WParam));
+        m.Result = 0;
+        return;
+    }
+    TControl::WndProc(m);
+}
 
 void TGraphicControl::PaintOn(HDC dc) {
     PaintWithCanvas(*canvas_, *Font(), dc, [this] { Paint(); });

@@ -192,6 +192,11 @@ public:
     TBiDiMode BiDiMode() const { return bidiMode_; }
     void SetBiDiMode(TBiDiMode mode);
     bool UseRightToLeftReading() const { return bidiMode_ != bdLeftToRight; }
+    bool UseRightToLeftAlignment() const { return bidiMode_ == bdRightToLeft; }
+    bool UseRightToLeftScrollBar() const { return bidiMode_ == bdRightToLeft || bidiMode_ == bdRightToLeftNoAlign; }
+    // The extended window styles of the mode: right-to-left reading, right alignment, and the
+    // scroll bar on the left.
+    DWORD BiDiExStyle() const;
 
     // Repaints the control's area soon / now.
     virtual void Invalidate();
@@ -228,6 +233,7 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     // Called after bounds change (also from the window's own moves and sizes).
     virtual void Resize() {}
+    virtual void BiDiModeChanged();
     void SetBoundsFields(int left, int top, int width, int height);
     void Loaded() override;
     void BeforeDestruction() override;
@@ -362,6 +368,7 @@ protected:
     // Where Align layout places children (the client area by default).
     virtual void AdjustClientRect(RECT& rect) const;
     void Resize() override;
+    void BiDiModeChanged() override;
     void Loaded() override;
     void BeforeDestruction() override;
 
@@ -427,7 +434,9 @@ public:
     TCanvas* Canvas() const { return canvas_.get(); }
 
 protected:
-    friend class TWinControl;
+    // WM_PAINT with a device context in wParam paints the control on it (its parent sends
+    // it, with the origin at the control's top-left corner).
+    void WndProc(TMessage& message) override;
     // Paints the control on Canvas, whose origin is the control's top-left corner.
     virtual void Paint() {}
 
