@@ -1,6 +1,8 @@
 #include "skin/SkinCompose.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -22,22 +24,44 @@ void Prepare24Bit(TBitmap& dest) {
     if (!dest.Empty()) dest.ScanLine(0);  // finishes pending GDI drawing
 }
 
-// Maps a target offset along one axis to a source offset within a frame of `size` pixels
-// with margins `low` and `high`, the middle stretched or tiled.
-int MapAxis(int offset, int targetSize, int size, int low, int high, bool tile) {
-    if (targetSize < low + high) low = high = 0;
-    if (offset < low) return offset;
-    if (offset >= targetSize - high) return size - (targetSize - offset);
-    const int middle = size - low - high;
-    const int targetMiddle = targetSize - low - high;
-    if (middle <= 0) return std::clamp(low, 0, size - 1);
-    if (tile) return low + (offset - low) % middle;
-    return low + static_cast<int>(static_cast<long long>(offset - low) * middle / targetMiddle);
-}
+// Source offsets within a frame of `size` pixels for the visible target offsets
+// first .. first + count - 1 along one axis of a target `targetSize` long, with margins
+// `low` and `high`: once with the centre stretched, once with it tiled; `middle` marks the
+// offsets of the centre band, where the other axis tiles too.
+struct TAxisMap {
+    std::vector<int> stretched;
+    std::vector<int> tiled;
+    std::vector<bool> middle;
+};
 
-bool InMiddle(int offset, int targetSize, int low, int high) {
+TAxisMap MapAxis(std::int64_t first, int count, std::int64_t targetSize, int size, std::int64_t low,
+                 std::int64_t high) {
     if (targetSize < low + high) low = high = 0;
-    return offset >= low && offset < targetSize - high;
+    const std::int64_t centre = size - low - high;
+    const std::int64_t targetCentre = targetSize - low - high;
+    TAxisMap map;
+    map.stretched.resize(count);
+    map.tiled.resize(count);
+    map.middle.resize(count);
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t offset = first + i;
+        std::int64_t stretched, tiled;
+        map.middle[i] = offset >= low && offset < targetSize - high;
+        if (offset < low) {
+            stretched = tiled = offset;
+        } else if (offset >= targetSize - high) {
+            stretched = tiled = size - (targetSize - offset);
+        } else if (centre <= 0) {
+            stretched = tiled = low;
+        } else {
+            // 128 bits: hostile margins and targets may each come near 2^32.
+            stretched = low + static_cast<std::int64_t>(static_cast<__int128>(offset - low) * centre / targetCentre);
+            tiled = low + (offset - low) % centre;
+        }
+        map.stretched[i] = static_cast<int>(std::clamp<std::int64_t>(stretched, 0, size - 1));
+        map.tiled[i] = static_cast<int>(std::clamp<std::int64_t>(tiled, 0, size - 1));
+    }
+    return map;
 }
 
 }  // namespace
@@ -81,35 +105,65 @@ void FillBitmapRect(TBitmap& dest, const TRect& rect, TColor colour) {
             PutPixel(dest, x, y, argb);
 }
 
-void DrawElementFrame(TBitmap& dest, const TRect& target, const TDataSkinObject& element, int frame,
-                      bool transparent) {
-    const int frameWidth = FrameWidth(element);
-    const int frameHeight = element.Image.Height();
-    const int targetWidth = RectWidth(target);
-    const int targetHeight = RectHeight(target);
-    if (frameWidth <= 0 || frameHeight <= 0 || targetWidth <= 0 || targetHeight <= 0) return;
+TRect FrameRect(const TBitmap& image, int count, int frame, bool stacked) {
+    if (count <= 0) return Rect(0, 0, 0, 0);
+    const int index = std::clamp(frame, 1, count) - 1;
+    if (stacked) {
+        const int height = image.Height() / count;
+        return Bounds(0, height * index, height > 0 ? image.Width() : 0, height);
+    }
+    const int width = image.Width() / count;
+    return Bounds(width * index, 0, width, width > 0 ? image.Height() : 0);
+}
+
+void DrawNineSlice(TBitmap& dest, const TRect& target, const TBitmap& image, const TNineSlice& slice,
+                   TPoint destOrigin) {
+    TRect frame;
+    const TRect bounds = Rect(0, 0, image.Width(), image.Height());
+    if (!IntersectRect(&frame, &slice.frame, &bounds)) return;
+    const std::int64_t targetWidth = std::int64_t{target.right} - target.left;
+    const std::int64_t targetHeight = std::int64_t{target.bottom} - target.top;
+    if (targetWidth <= 0 || targetHeight <= 0) return;
     Prepare24Bit(dest);
-    element.Image.ScanLine(0);
-    const int frameLeft = frameWidth * (std::clamp(frame, 1, element.FrameCount) - 1);
-    const bool tile = element.Tile != 1;
-    for (int dy = 0; dy < targetHeight; ++dy) {
-        const int y = target.top + dy;
-        if (y < 0 || y >= dest.Height()) continue;
-        const bool middleRow = InMiddle(dy, targetHeight, element.TopHeight, element.BottomHeight);
-        for (int dx = 0; dx < targetWidth; ++dx) {
-            const int x = target.left + dx;
-            if (x < 0 || x >= dest.Width()) continue;
-            const bool middleColumn = InMiddle(dx, targetWidth, element.LeftWidth, element.RightWidth);
-            const int sx = MapAxis(dx, targetWidth, frameWidth, element.LeftWidth, element.RightWidth,
-                                   tile && middleRow);
-            const int sy = MapAxis(dy, targetHeight, frameHeight, element.TopHeight, element.BottomHeight,
-                                   tile && middleColumn);
-            const std::uint32_t pixel = SourcePixel(element.Image, frameLeft + std::clamp(sx, 0, frameWidth - 1),
-                                                    std::clamp(sy, 0, frameHeight - 1));
-            if (transparent && pixel == kMagentaArgb) continue;
-            PutPixel(dest, x, y, pixel);
+    // The visible part of the target, in target coordinates.
+    const std::int64_t left = std::max<std::int64_t>(destOrigin.x, target.left);
+    const std::int64_t top = std::max<std::int64_t>(destOrigin.y, target.top);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t{destOrigin.x} + dest.Width(), target.right);
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{destOrigin.y} + dest.Height(), target.bottom);
+    if (right <= left || bottom <= top) return;
+
+    const TAxisMap columns = MapAxis(left - target.left, static_cast<int>(right - left), targetWidth,
+                                     RectWidth(frame), slice.margins.left, slice.margins.right);
+    const TAxisMap rows = MapAxis(top - target.top, static_cast<int>(bottom - top), targetHeight,
+                                  RectHeight(frame), slice.margins.top, slice.margins.bottom);
+    const pelmar::image::PixelView& source = image.Pixels();
+    const pelmar::image::PixelView& out = dest.Pixels();
+    const int sourceBytes = source.BytesPerPixel();
+    for (int j = 0; j < bottom - top; ++j) {
+        // Edges stretch along their length; only the centre band tiles.
+        const std::vector<int>& sourceColumns = slice.tileCentre && rows.middle[j] ? columns.tiled : columns.stretched;
+        const std::uint8_t* stretchedRow = source.Row(frame.top + rows.stretched[j]);
+        const std::uint8_t* tiledRow = source.Row(frame.top + (slice.tileCentre ? rows.tiled[j] : rows.stretched[j]));
+        std::uint8_t* target24 = out.Row(static_cast<int>(top - destOrigin.y) + j) + 3 * (left - destOrigin.x);
+        for (int i = 0; i < right - left; ++i, target24 += 3) {
+            const std::uint8_t* row = columns.middle[i] ? tiledRow : stretchedRow;
+            const std::uint8_t* p = row + static_cast<std::ptrdiff_t>(frame.left + sourceColumns[i]) * sourceBytes;
+            if (slice.transparent && p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF) continue;
+            target24[0] = p[0];
+            target24[1] = p[1];
+            target24[2] = p[2];
         }
     }
+}
+
+void DrawElementFrame(TBitmap& dest, const TRect& target, const TDataSkinObject& element, int frame,
+                      bool transparent) {
+    TNineSlice slice;
+    slice.frame = FrameRect(element.Image, element.FrameCount, frame, false);
+    slice.margins = Rect(element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight);
+    slice.tileCentre = element.Tile != 1;
+    slice.transparent = transparent;
+    DrawNineSlice(dest, target, element.Image, slice);
 }
 
 void DrawElementFrameAt(TBitmap& dest, int x, int y, const TDataSkinObject& element, int frame) {
