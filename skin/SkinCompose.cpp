@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -31,8 +32,16 @@ void Prepare24Bit(TBitmap& dest) {
 struct TAxisMap {
     std::vector<int> stretched;
     std::vector<int> tiled;
-    std::vector<bool> middle;
+    std::vector<std::uint8_t> middle;
 };
+
+// a * b / c rounded down, for a, b and c above or at 0. Hostile margins and targets may
+// each come near 2^32, whose product 64 bits cannot hold; everyday sizes take the quick way.
+std::int64_t ScaleDown(std::int64_t a, std::int64_t b, std::int64_t c) {
+    constexpr std::int64_t kQuick = std::int64_t{1} << 31;
+    if (a < kQuick && b < kQuick) return a * b / c;
+    return static_cast<std::int64_t>(static_cast<__int128>(a) * b / c);
+}
 
 TAxisMap MapAxis(std::int64_t first, int count, std::int64_t targetSize, int size, std::int64_t low,
                  std::int64_t high) {
@@ -54,14 +63,64 @@ TAxisMap MapAxis(std::int64_t first, int count, std::int64_t targetSize, int siz
         } else if (centre <= 0) {
             stretched = tiled = low;
         } else {
-            // 128 bits: hostile margins and targets may each come near 2^32.
-            stretched = low + static_cast<std::int64_t>(static_cast<__int128>(offset - low) * centre / targetCentre);
+            stretched = low + ScaleDown(offset - low, centre, targetCentre);
             tiled = low + (offset - low) % centre;
         }
         map.stretched[i] = static_cast<int>(std::clamp<std::int64_t>(stretched, 0, size - 1));
         map.tiled[i] = static_cast<int>(std::clamp<std::int64_t>(tiled, 0, size - 1));
     }
     return map;
+}
+
+// Where one row of the target takes its pixels: the source row for columns outside the
+// centre band and the one for columns inside it (the same unless the centre tiles), and
+// the byte offset in those rows for each column.
+struct TRowSources {
+    const std::uint8_t* edgeRow;
+    const std::uint8_t* centreRow;
+    const std::ptrdiff_t* offsets;
+    bool operator==(const TRowSources&) const = default;
+};
+
+template <bool transparent, int outBytes>
+void ComposeRow(std::uint8_t* q, const TRowSources& sources, const std::uint8_t* middle, int count) {
+    const bool oneRow = sources.centreRow == sources.edgeRow;
+    for (int i = 0; i < count; ++i, q += outBytes) {
+        const std::uint8_t* row = oneRow || !middle[i] ? sources.edgeRow : sources.centreRow;
+        const std::uint8_t* p = row + sources.offsets[i];
+        if (transparent && p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF) continue;
+        q[0] = p[0];
+        q[1] = p[1];
+        q[2] = p[2];
+    }
+}
+
+template <int outBytes>
+void ComposeRow(bool transparent, std::uint8_t* q, const TRowSources& sources, const std::uint8_t* middle, int count) {
+    if (transparent)
+        ComposeRow<true, outBytes>(q, sources, middle, count);
+    else
+        ComposeRow<false, outBytes>(q, sources, middle, count);
+}
+
+// Row y of a view without a call per row: views keep their rows evenly spaced.
+class TRows {
+public:
+    explicit TRows(const pelmar::image::PixelView& view)
+        : first_(view.Row(0)), step_(view.Height() > 1 ? view.Row(1) - first_ : 0) {}
+    std::uint8_t* operator[](int y) const { return first_ + y * step_; }
+
+private:
+    std::uint8_t* first_;
+    std::ptrdiff_t step_;
+};
+
+// Turns source columns into byte offsets within a source row.
+std::vector<std::ptrdiff_t> ByteOffsets(const std::vector<int>& columns, int frameLeft, int bytesPerPixel) {
+    std::vector<std::ptrdiff_t> offsets(columns.size());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        offsets[i] = static_cast<std::ptrdiff_t>(frameLeft + columns[i]) * bytesPerPixel;
+    return offsets;
 }
 
 }  // namespace
@@ -116,20 +175,20 @@ TRect FrameRect(const TBitmap& image, int count, int frame, bool stacked) {
     return Bounds(width * index, 0, width, width > 0 ? image.Height() : 0);
 }
 
-void DrawNineSlice(TBitmap& dest, const TRect& target, const TBitmap& image, const TNineSlice& slice,
-                   TPoint destOrigin) {
+void DrawNineSlice(const pelmar::image::PixelView& out, TPoint outOrigin, const TRect& clip, const TRect& target,
+                   const TBitmap& image, const TNineSlice& slice) {
     TRect frame;
     const TRect bounds = Rect(0, 0, image.Width(), image.Height());
     if (!IntersectRect(&frame, &slice.frame, &bounds)) return;
     const std::int64_t targetWidth = std::int64_t{target.right} - target.left;
     const std::int64_t targetHeight = std::int64_t{target.bottom} - target.top;
     if (targetWidth <= 0 || targetHeight <= 0) return;
-    Prepare24Bit(dest);
-    // The visible part of the target, in target coordinates.
-    const std::int64_t left = std::max<std::int64_t>(destOrigin.x, target.left);
-    const std::int64_t top = std::max<std::int64_t>(destOrigin.y, target.top);
-    const std::int64_t right = std::min<std::int64_t>(std::int64_t{destOrigin.x} + dest.Width(), target.right);
-    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{destOrigin.y} + dest.Height(), target.bottom);
+    // The part of the target to compose, in target coordinates.
+    const std::int64_t left = std::max<std::int64_t>({outOrigin.x, target.left, clip.left});
+    const std::int64_t top = std::max<std::int64_t>({outOrigin.y, target.top, clip.top});
+    const std::int64_t right = std::min<std::int64_t>({std::int64_t{outOrigin.x} + out.Width(), target.right, clip.right});
+    const std::int64_t bottom =
+        std::min<std::int64_t>({std::int64_t{outOrigin.y} + out.Height(), target.bottom, clip.bottom});
     if (right <= left || bottom <= top) return;
 
     const TAxisMap columns = MapAxis(left - target.left, static_cast<int>(right - left), targetWidth,
@@ -137,23 +196,35 @@ void DrawNineSlice(TBitmap& dest, const TRect& target, const TBitmap& image, con
     const TAxisMap rows = MapAxis(top - target.top, static_cast<int>(bottom - top), targetHeight,
                                   RectHeight(frame), slice.margins.top, slice.margins.bottom);
     const pelmar::image::PixelView& source = image.Pixels();
-    const pelmar::image::PixelView& out = dest.Pixels();
-    const int sourceBytes = source.BytesPerPixel();
+    const int outBytes = out.BytesPerPixel();
+    const std::vector<std::ptrdiff_t> stretched = ByteOffsets(columns.stretched, frame.left, source.BytesPerPixel());
+    const std::vector<std::ptrdiff_t> tiled = ByteOffsets(columns.tiled, frame.left, source.BytesPerPixel());
+    const int count = static_cast<int>(right - left);
+    const TRows sourceRows(source);
+    const TRows outRows(out);
+    TRowSources previous{};
+    const std::uint8_t* previousOut = nullptr;
     for (int j = 0; j < bottom - top; ++j) {
         // Edges stretch along their length; only the centre band tiles.
-        const std::vector<int>& sourceColumns = slice.tileCentre && rows.middle[j] ? columns.tiled : columns.stretched;
-        const std::uint8_t* stretchedRow = source.Row(frame.top + rows.stretched[j]);
-        const std::uint8_t* tiledRow = source.Row(frame.top + (slice.tileCentre ? rows.tiled[j] : rows.stretched[j]));
-        std::uint8_t* target24 = out.Row(static_cast<int>(top - destOrigin.y) + j) + 3 * (left - destOrigin.x);
-        for (int i = 0; i < right - left; ++i, target24 += 3) {
-            const std::uint8_t* row = columns.middle[i] ? tiledRow : stretchedRow;
-            const std::uint8_t* p = row + static_cast<std::ptrdiff_t>(frame.left + sourceColumns[i]) * sourceBytes;
-            if (slice.transparent && p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF) continue;
-            target24[0] = p[0];
-            target24[1] = p[1];
-            target24[2] = p[2];
-        }
+        const TRowSources sources{sourceRows[frame.top + rows.stretched[j]],
+                                  sourceRows[frame.top + (slice.tileCentre ? rows.tiled[j] : rows.stretched[j])],
+                                  slice.tileCentre && rows.middle[j] ? tiled.data() : stretched.data()};
+        std::uint8_t* q = outRows[static_cast<int>(top - outOrigin.y) + j] + outBytes * (left - outOrigin.x);
+        // A stretched edge repeats its rows many times over: an opaque repeat is a copy.
+        if (!slice.transparent && previousOut && sources == previous)
+            std::memcpy(q, previousOut, static_cast<std::size_t>(count) * outBytes);
+        else if (outBytes == 4)
+            ComposeRow<4>(slice.transparent, q, sources, columns.middle.data(), count);
+        else
+            ComposeRow<3>(slice.transparent, q, sources, columns.middle.data(), count);
+        previous = sources;
+        previousOut = q;
     }
+}
+
+void DrawNineSlice(TBitmap& dest, const TRect& target, const TBitmap& image, const TNineSlice& slice) {
+    Prepare24Bit(dest);
+    DrawNineSlice(dest.Pixels(), Point(0, 0), Rect(0, 0, dest.Width(), dest.Height()), target, image, slice);
 }
 
 void DrawElementFrame(TBitmap& dest, const TRect& target, const TDataSkinObject& element, int frame,

@@ -23,11 +23,14 @@ struct TNineSlice {
     bool tileCentre = false;
     bool transparent = false;  // magenta source pixels leave dest as it was
 };
-// Composes slice of image to target in dest, whose top-left pixel stands at destOrigin in
-// target's coordinates; only the pixels inside dest are computed, so a target of any size
-// costs no more than dest's own area.
-void DrawNineSlice(TBitmap& dest, const TRect& target, const TBitmap& image, const TNineSlice& slice,
-                   TPoint destOrigin = Point(0, 0));
+// Composes slice of image to the part of target inside clip that out shows; out's top-left
+// pixel stands at outOrigin in the coordinates of target and clip, and it holds 3 or 4
+// bytes a pixel (the fourth is left as it was). Only those pixels are computed, so a
+// target of any size costs no more than out's own area.
+void DrawNineSlice(const pelmar::image::PixelView& out, TPoint outOrigin, const TRect& clip, const TRect& target,
+                   const TBitmap& image, const TNineSlice& slice);
+// The same into dest at its own coordinates; dest becomes a 24-bit bitmap first.
+void DrawNineSlice(TBitmap& dest, const TRect& target, const TBitmap& image, const TNineSlice& slice);
 // Frame `frame` (1-based, clamped to count) of an image holding count frames side by side,
 // or one above the other when stacked; empty when count is not above 0 or the frames
 // would be less than a pixel.

@@ -246,3 +246,61 @@ INSTANTIATE_TEST_SUITE_P(
                       THostileCase{"huge image", 32767, 2, 2, 3, 0, 3, 0, Bounds(0, 0, 60, 50), true}));
 
 }  // namespace
+
+namespace {
+
+// Contexts of every kind get the same picture: the painters write the pixels of a
+// device-independent bitmap themselves (whichever way up its rows lie in memory) and go
+// through GDI for the others, and for a clip that is not a rectangle.
+enum class TContextKind { BottomUpDib, DeviceBitmap, ClippedToTwoRectangles };
+
+class ContextKindTest : public ::testing::TestWithParam<TContextKind> {};
+
+TEST_P(ContextKindTest, GetsTheSamePixelsAsABitmapsCanvas) {
+    TDataSkinObject element;
+    MakeRecord(element, 2, false);
+    element.Trans = 1;
+    element.Image.Pixels().SetPixel(kSide + 1, 1, 0xFF00FF);  // one magenta pixel in frame 2
+    const TRect target = Bounds(3, 5, 30, 20);
+    TCanvasUnderTest expected;
+    DrawElement(expected.Dc(), target, element, 2);
+
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 60, 50, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = GetParam() == TContextKind::DeviceBitmap
+                         ? CreateCompatibleBitmap(screen, 60, 50)
+                         : CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH grey = CreateSolidBrush(kBackground);
+    const RECT all = Rect(0, 0, 60, 50);
+    FillRect(dc, &all, grey);
+    DeleteObject(grey);
+    const bool clipped = GetParam() == TContextKind::ClippedToTwoRectangles;
+    if (clipped) {
+        HRGN region = CreateRectRgn(0, 0, 60, 12);
+        HRGN lower = CreateRectRgn(0, 18, 60, 50);
+        CombineRgn(region, region, lower, RGN_OR);
+        SelectClipRgn(dc, region);
+        DeleteObject(region);
+        DeleteObject(lower);
+    }
+    DrawElement(dc, target, element, 2);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const TColor wanted = clipped && y >= 12 && y < 18 ? kBackground : PixelOf(expected.bitmap, x, y);
+            ASSERT_EQ(GetPixel(dc, x, y), wanted) << x << "," << y;
+        }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contexts, ContextKindTest,
+                         ::testing::Values(TContextKind::BottomUpDib, TContextKind::DeviceBitmap,
+                                           TContextKind::ClippedToTwoRectangles));
+
+}  // namespace
