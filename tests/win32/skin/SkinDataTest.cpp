@@ -68,6 +68,8 @@ TEST(SkinDataTest, DefaultThirdPartyListKeepsItsOrderAndRepeats) {
     EXPECT_EQ(list.IndexOf("TcxGroupbox=groupbox"), 107);
 }
 
+// This test program names no resource script of its own: the glyphs (and the built-in
+// tracks the parse tests find) come with the skin engine, as in every program that links it.
 TEST(SkinDataTest, MenuGlyphsAreFourSixteenPixelImagesOnATransparentWhite) {
     TSkinData data(nullptr);
     ASSERT_EQ(data.MenuGlyphs().Count(), 4);

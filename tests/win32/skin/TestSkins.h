@@ -60,4 +60,16 @@ inline TColor PixelOf(const TBitmap& bitmap, int x, int y) {
     return static_cast<TColor>(((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16));
 }
 
+// Makes bitmap a 24-bit image of width x height whose pixels colourAt(x, y) gives.
+inline void FillBitmap(TBitmap& bitmap, int width, int height, const std::function<TColor(int, int)>& colourAt) {
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(width, height);
+    const pelmar::image::PixelView& pixels = bitmap.Pixels();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const auto c = static_cast<std::uint32_t>(colourAt(x, y));
+            pixels.SetPixel(x, y, ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
+        }
+}
+
 }  // namespace skintest
