@@ -4,19 +4,18 @@
 #include "skin/SkinDefinitionParse.h"
 #include "skin/SkinRead.h"
 #include "skin/WinSkinIni.h"
+#include "skin/engine/SkinManage.h"
 #include "toolkit/Forms.h"
 
 namespace {
 
-TSkinManagerLink* managerLink = nullptr;
-
+// Requests reach the manager's timer after this delay, so a setter returns before any window
+// is skinned.
+constexpr int kRequestDelayMs = 250;
 const TSkinControlTypes kDefaultSkinControls = TSkinControlTypes::FromBits(0x1FFFFB);
 const TSkinOptions kDefaultOptions{xoPreview, xoToolbarBK};
 
 }  // namespace
-
-TSkinManagerLink* SkinManagerLink() { return managerLink; }
-void SetSkinManagerLink(TSkinManagerLink* link) { managerLink = link; }
 
 template <>
 const TEnumInfo& EnumInfo<TSkinControlType>() {
@@ -54,8 +53,7 @@ const TClassInfo& TSkinData::StaticClass() {
             P::Integer("DisableTag", &C::DisableTag, &C::SetDisableTag),
             P::Set("SkinControls", &C::SkinControls, &C::SetSkinControls),
             P::Set("Options", &C::Options, &C::SetOptions),
-            P::StringList("Skin3rd", [](const C& c) { return c.Skin3rd()->Lines(); },
-                          [](C& c, const std::vector<std::string>& lines) { c.Skin3rd()->SetLines(lines); }),
+            P::Object("Skin3rd", &C::Skin3rd),
             P::String("SkinFile", &C::SkinFile, &C::SetSkinFile),
             P::String("SkinStore", &C::SkinStore, ignoreText),
             P::Enum("SkinFormtype", &C::SkinFormtype, &C::SetSkinFormtype),
@@ -90,7 +88,7 @@ TSkinData::TSkinData(TComponent* owner)
 }
 
 TSkinData::~TSkinData() {
-    if (managerLink) managerLink->ComponentDestroyed(*this);
+    if (TSkinManage* manager = SkinManager()) manager->RemoveSkinData(this);
     if (buttonFaceBrush_) DeleteObject(buttonFaceBrush_);
 }
 
@@ -107,7 +105,19 @@ void TSkinData::SetActive(bool value) {
     if (value == active_) return;
     active_ = value;
     if (Designing() || Reading()) return;
-    if (managerLink) managerLink->ActiveChanged(*this);
+    if (skinFormType_ == sfDialog || skinFormType_ == sfDLL) return;
+    // A component made in code was never read: it registers as one read from a form would.
+    if (!SkinManager()) Register();
+    TSkinManage& manager = *SkinManager();
+    manager.SetRequestingComponent(this);
+    if (!value) {
+        manager.PostCommand(cmdUnskinAll, kRequestDelayMs);
+        return;
+    }
+    // Switching on without a skin is remembered; it takes effect when switched off and on again.
+    if (empty_) return;
+    manager.PostCommand(cmdSkinAll, kRequestDelayMs);
+    if (skinFormType_ == sfMainform) manager.SetLifecycleState(1);
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
@@ -168,7 +178,11 @@ void TSkinData::LoadImage(TBitmap& bitmap, const std::string& imageName) {
 
 void TSkinData::ApplySkin() {
     if (Designing() || Reading()) return;
-    if (managerLink) managerLink->SkinReloaded(*this);
+    if (!SkinManager()) Register();
+    TSkinManage& manager = *SkinManager();
+    manager.SetRequestingComponent(this);
+    manager.ResetSkinData();
+    if (manager.LifecycleState() == 1) manager.PostCommand(cmdRefresh, kRequestDelayMs);
 }
 
 void TSkinData::DoFormSkin(HWND, const std::string& className, bool& doSkin) {
@@ -205,17 +219,34 @@ void TSkinData::WriteSkinStream(TStream& stream) const {
 void TSkinData::Loaded() {
     Inherited::Loaded();
     if (Designing()) return;
-    if (!HasGetScrollBarInfo()) skinControls_.Exclude(xcScrollbar);
-    if (skinFormType_ == sfMainform) {
+    Register();
+    if (skinFormType_ != sfMainform) return;
+    if (active_) {
         // A stored wish to skin without stored skin bytes cannot be met.
-        if (active_ && empty_) active_ = false;
-        if (skinControls_.Contains(xcMainMenu))
-            skinControls_.Exclude(xcMenuItem);
+        if (empty_)
+            active_ = false;
         else
-            skinControls_.Exclude(xcSystemMenu);
-        CaptureAppIcon();
+            SkinManager()->PostCommand(cmdSkinAll, kRequestDelayMs);
     }
-    if (managerLink) managerLink->ComponentLoaded(*this);
+    if (skinControls_.Contains(xcMainMenu))
+        skinControls_.Exclude(xcMenuItem);
+    else
+        skinControls_.Exclude(xcSystemMenu);
+    CaptureAppIcon();
+}
+
+void TSkinData::Register() {
+    if (!HasGetScrollBarInfo()) skinControls_.Exclude(xcScrollbar);
+    TSkinManage& manager = EnsureSkinManager();
+    manager.AddSkinData(this);
+    if (skinFormType_ == sfMainform) {
+        manager.InstallHook();
+        return;
+    }
+    manager.SetActive(true);
+    manager.SetLifecycleState(manager.LifecycleState() + 1);
+    auto* form = dynamic_cast<TCustomForm*>(Owner());
+    if (form && active_ && form->HandleAllocated()) manager.SkinWindow(form->Handle());
 }
 
 void TSkinData::CaptureAppIcon() {

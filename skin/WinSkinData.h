@@ -4,8 +4,8 @@
 // records through the skin file reader and the definition parse, and carries the settings
 // that decide what gets skinned (Win32).
 //
-// The skin manager is connected through TSkinManagerLink: until a manager registers one,
-// Active only records the wish and a reload asks nobody to repaint.
+// The component creates the process's skin manager when it has been read (or first switched
+// on) and hands its requests to it.
 
 #include <array>
 #include <cstdint>
@@ -49,25 +49,9 @@ const TEnumInfo& EnumInfo<TSkinFormType>();
 class TSkinData;
 
 using TOnFormSkin = TEvent<TObject*, std::string, bool&>;
-using TOnSkinControl = TEvent<TComponent*, TSkinData*, TControl*, TControl*, std::string, TComponent*>;
+// The last argument is the skinner chosen for the control; a handler may hand back another.
+using TOnSkinControl = TEvent<TComponent*, TSkinData*, TControl*, TControl*, std::string, TComponent*&>;
 using TOnSkinForm = TEvent<TObject*, HWND, std::string>;
-
-// The manager's side of every component. The manager registers one link for the process;
-// each call is where a component hands over to it.
-class TSkinManagerLink {
-public:
-    virtual ~TSkinManagerLink() = default;
-    // After the owner was read: registration, the window hook and a first request.
-    virtual void ComponentLoaded(TSkinData& data) = 0;
-    // Active changed at run time.
-    virtual void ActiveChanged(TSkinData& data) = 0;
-    // A new skin was loaded: windows that use it drop their button objects and repaint.
-    virtual void SkinReloaded(TSkinData& data) = 0;
-    virtual void ComponentDestroyed(TSkinData& data) = 0;
-};
-// The process's link, or null while no manager exists.
-TSkinManagerLink* SkinManagerLink();
-void SetSkinManagerLink(TSkinManagerLink* link);
 
 // The sixteen named colours of a skin's Colours section.
 struct TSkinColours {
@@ -167,6 +151,8 @@ private:
 
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Reading() const { return ComponentState().Contains(csReading) || ComponentState().Contains(csLoading); }
+    // Registration with the manager, which is created when there is none.
+    void Register();
     void ReadSkinStream(TStream& stream);
     void WriteSkinStream(TStream& stream) const;
     void CaptureAppIcon();

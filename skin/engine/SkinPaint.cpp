@@ -109,8 +109,19 @@ void DrawElement(HDC dc, const TRect& target, const TDataSkinObject& element, in
 
 void DrawTextBackground(HDC dc, const TRect& target, const TDataSkinTitle& title, bool active) {
     TNineSlice slice;
-    slice.frame = FrameRect(title.Image, title.FrameCount, active ? 1 : 2, false);
+    // The definition gives the text background no frame count: it holds an active and an
+    // inactive frame.
+    const int frames = title.FrameCount > 0 ? title.FrameCount : 2;
+    slice.frame = FrameRect(title.Image, frames, active ? 1 : 2, false);
     slice.margins = Rect(title.TXTBackleft, 0, title.TXTBackRight, 0);
     slice.transparent = true;
     PaintNineSlice(dc, target, title.Image, slice);
+}
+
+void DrawMenuBarBand(HDC dc, const TRect& target, const TDataSkinObject& menuBar, bool active) {
+    TNineSlice slice;
+    slice.frame = FrameRect(menuBar.Image, 2, active ? 1 : 2, true);
+    slice.margins = Rect(menuBar.LeftWidth, 0, menuBar.RightWidth, 0);
+    slice.tileCentre = menuBar.Tile == 1;
+    PaintNineSlice(dc, target, menuBar.Image, slice);
 }

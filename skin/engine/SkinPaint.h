@@ -35,3 +35,8 @@ void DrawElement(HDC dc, const TRect& target, const TDataSkinObject& element, in
 // window, 2 for an inactive one; magenta pixels left out, so the title bar shows around
 // rounded ends.
 void DrawTextBackground(HDC dc, const TRect& target, const TDataSkinTitle& title, bool active);
+
+// The menu bar's band from the skin's menuBar element: an active frame above an inactive
+// one, ends LeftWidth and RightWidth wide kept, the middle tiled when Tile (the skin's
+// TileMenu) is 1 and stretched otherwise.
+void DrawMenuBarBand(HDC dc, const TRect& target, const TDataSkinObject& menuBar, bool active);

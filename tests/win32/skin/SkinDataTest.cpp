@@ -22,16 +22,6 @@ TTestSkin SkinWithLeftBorder(int width) {
     return skin;
 }
 
-// Records what the component hands over to the manager's side.
-class TRecordingLink : public TSkinManagerLink {
-public:
-    std::vector<std::string> calls;
-    void ComponentLoaded(TSkinData&) override { calls.push_back("loaded"); }
-    void ActiveChanged(TSkinData& data) override { calls.push_back(data.Active() ? "on" : "off"); }
-    void SkinReloaded(TSkinData&) override { calls.push_back("reloaded"); }
-    void ComponentDestroyed(TSkinData&) override { calls.push_back("destroyed"); }
-};
-
 TEST(SkinDataTest, PublishedDefaults) {
     TSkinData data(nullptr);
     EXPECT_EQ(GetOrdProp(data, "SkinControls"), 0x1FFFFB);
@@ -144,22 +134,6 @@ TEST(SkinDataTest, LoadedSettlesTheMenuKinds) {
     withMainMenu.Loaded();
     EXPECT_FALSE(withMainMenu.SkinControls().Contains(xcMenuItem));
     EXPECT_TRUE(withMainMenu.SkinControls().Contains(xcSystemMenu));
-}
-
-TEST(SkinDataTest, TheManagerSideIsToldOfEachHandOver) {
-    TRecordingLink link;
-    SetSkinManagerLink(&link);
-    {
-        TSkinData data(nullptr);
-        data.SetActive(true);
-        data.SetActive(true);  // unchanged: nothing to hand over
-        data.Loaded();
-        data.SetSkinBytes(SkinWithLeftBorder(2).File());
-        ASSERT_TRUE(data.LoadSkin());
-        data.ApplySkin();
-    }
-    SetSkinManagerLink(nullptr);
-    EXPECT_EQ(link.calls, (std::vector<std::string>{"on", "loaded", "reloaded", "destroyed"}));
 }
 
 TEST(SkinDataTest, SkinFileLoadsAndAMissingFileLeavesTheRecordsButEmpties) {
