@@ -11,9 +11,11 @@ int main() {
         // Nothing catches a failed start-up: it is shown and the program ends before its
         // window appears.
         Application->ShowException(error);
+        EndProgram();
         return 1;
     }
     // The main window shows at the start of the loop, as the stored settings placed it.
     Application->Run();
+    EndProgram();
     return 0;
 }

@@ -4,3 +4,6 @@
 // applied. The program's main block runs the loop after it; tests start the same way.
 
 void StartProgram();
+// After the event loop (or a failed start): skinned windows get their own look back while
+// they still exist.
+void EndProgram();

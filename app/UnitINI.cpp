@@ -4,6 +4,8 @@
 
 #include "platform/Platform.h"
 #include "platform/Win.h"
+#include "skin/WinSkinData.h"
+#include "toolkit/Classes.h"
 #include "ui/FormMain.h"
 #include "ui/FormSettings.h"
 #include "util/MovraIniFile.h"
@@ -100,13 +102,32 @@ void SaveSettings() {
 }
 
 void SaveSettingsOnce() {
-    if (SettingsSaved) return;
+    // A window that fails while it is being made is freed before the program has both its
+    // windows: that is no exit, and nothing is written.
+    if (SettingsSaved || !MainForm || !FrmSettings) return;
     SettingsSaved = true;
     SaveSettings();
 }
 
+void ApplySkinSetting() {
+    const std::string path = pelmar::GetAppDir() + "skin.skn";
+    if (!pelmar::platform::FileExists(path)) return;
+    const bool wanted = FrmSettings->chkSkins->Checked();
+    TSkinData& skin = *MainForm->SkinData;
+    if (wanted) {
+        // A skin that cannot be read is no reason not to start: the program goes on unskinned.
+        try {
+            skin.SetSkinFile(path);
+        } catch (const std::exception& error) {
+            pelmar::platform::WarningBox("Pelmar", Format("Cannot use the skin file \"%s\". %s", path.c_str(), error.what()));
+        }
+    }
+    skin.SetActive(wanted);
+}
+
 void ApplySettings() {
     LoadSettings();
+    ApplySkinSetting();
     Application->SetHintColor(kHintColor);
     Application->SetHintPause(kHintPauseMs);
     Application->SetHintShortPause(kHintShortPauseMs);

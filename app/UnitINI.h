@@ -22,5 +22,9 @@ void LoadSettings();
 void SaveSettings();
 // The guarded save: does nothing once SettingsSaved is set; else sets it, then SaveSettings.
 void SaveSettingsOnce();
-// LoadSettings, then the application's hint colour and delays, then FrmSettings' Apply.
+// With "skin.skn" beside the program: loads it when "Use skins" is ticked (a skin that cannot
+// be used is reported and the program goes on unskinned), then switches skinning to the tick.
+void ApplySkinSetting();
+// LoadSettings, the skin, then the application's hint colour and delays, then FrmSettings'
+// Apply.
 void ApplySettings();

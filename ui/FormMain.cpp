@@ -80,6 +80,7 @@ const TClassInfo& TMainForm::StaticClass() {
             P::Field("mnuAbout", &C::mnuAbout),
             P::Field("mnuWebsite", &C::mnuWebsite),
             P::Field("dlgSaveLog", &C::dlgSaveLog),
+            P::Field("SkinData", &C::SkinData),
         });
     return info;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "skin/WinSkinData.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/ExtCtrls.h"
@@ -63,6 +64,8 @@ public:
     TMenuItem* mnuWebsite = nullptr;
     // Asks where F12 saves the run log.
     TSaveDialog* dlgSaveLog = nullptr;
+    // Holds the skin the program's windows are drawn with; start-up gives it the skin file.
+    TSkinData* SkinData = nullptr;
 
     void FormCreate(TObject* sender);
     void edtPathChange(TObject* sender);
