@@ -169,21 +169,36 @@ public:
             ::unlink(name_.c_str());
     }
     int fd() const { return fd_; }
+    const std::string& name() const { return name_; }
     void close() {
         if (::close(std::exchange(fd_, -1)) != 0)
             throwErrno(errno);
     }
-    void renameTo(const std::string& path) {
-        if (::rename(name_.c_str(), path.c_str()) != 0)
-            throwErrno(errno);
-        committed_ = true;
-    }
+    // The file now has another name, or holds what must not be lost.
+    void commit() { committed_ = true; }
 
 private:
     std::string name_;
     int fd_ = -1;
     bool committed_ = false;
 };
+
+bool exists(const std::string& path) {
+    struct stat info{};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// A rename fails as a whole, but should the target have gone nonetheless, the new content
+// takes its name; if even that fails, the temporary file is kept and the returned text,
+// added to the error, says where.
+std::string settleAfterFailedReplace(const ReplaceNames& names, TemporaryFile& temporary) {
+    if (exists(names.target) || !exists(names.replacement))
+        return {};
+    temporary.commit();  // it holds the only whole version now
+    if (::rename(names.replacement.c_str(), names.target.c_str()) == 0)
+        return {};
+    return " The new content is kept in \"" + names.replacement + "\".";
+}
 
 }  // namespace
 
@@ -307,7 +322,10 @@ void ReplaceFileContent(const std::string& path, const std::string& bytes) {
         [[maybe_unused]] int ignored = fchown(temporary.fd(), original.st_uid, original.st_gid);
     }
     temporary.close();
-    temporary.renameTo(target);
+    const ReplaceNames names{target, temporary.name(), {}};
+    if (const int error = RunReplaceStep(names))
+        throw OsError(std::strerror(error) + settleAfterFailedReplace(names, temporary));
+    temporary.commit();
 }
 
 void CreateFolderPath(const std::string& folder) {
@@ -342,6 +360,10 @@ bool OpenWithShell(const std::string& target) {
         return false;
     int status = 0;
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int ReplaceStep(const ReplaceNames& names) {
+    return ::rename(names.replacement.c_str(), names.target.c_str()) == 0 ? 0 : errno;
 }
 
 }  // namespace system
