@@ -95,8 +95,18 @@ bool FolderExists(const std::string& path);
 // `path` made absolute against the current folder; nothing else about it changes.
 std::string AbsolutePath(const std::string& path);
 
-// The whole file. While it is read, others may read it but not write it. Throws OsError.
-std::string ReadWholeFile(const std::string& path);
+// ReadWholeFile's refusal of anything but a regular file: a pipe, a device, a socket.
+class NotRegularFileError : public OsError {
+public:
+    NotRegularFileError() : OsError("It is not a regular file.") {}
+};
+
+// The whole file, or, when it holds more than `limit` bytes, its first `limit` + 1: a
+// caller can tell that it is too long, and no file makes memory grow past what the
+// caller can use. While it is read, others may read it but not write it. Only regular
+// files are read: nothing else is waited for or read from. Throws NotRegularFileError
+// or OsError.
+std::string ReadWholeFile(const std::string& path, std::size_t limit = std::string::npos);
 
 // Gives `path` the content `bytes` in one step: a temporary file in the same folder is
 // written completely and then takes the place of the original, which keeps its

@@ -281,28 +281,38 @@ std::string AbsolutePath(const std::string& path) {
     return path.empty() || path == "." ? base : base + path;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        throwErrno(errno);
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
+    // Opening a pipe for reading would wait for a writer: nothing is opened before the
+    // path is known to name a regular file, and what was opened is checked again.
     struct stat info{};
-    if (fstat(fd.get(), &info) != 0)
+    if (stat(path.c_str(), &info) != 0)
         throwErrno(errno);
     if (S_ISDIR(info.st_mode))
         throwErrno(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        throw NotRegularFileError();
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.get() < 0)
+        throwErrno(errno);
+    if (fstat(fd.get(), &info) != 0)
+        throwErrno(errno);
+    if (!S_ISREG(info.st_mode))
+        throw NotRegularFileError();
+    const std::size_t wanted = limit == std::string::npos ? limit : limit + 1;
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), wanted));
     char buffer[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+    while (bytes.size() < wanted) {
+        ssize_t got = ::read(fd.get(), buffer, std::min(sizeof buffer, wanted - bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throwErrno(errno);
         if (got == 0)
-            return bytes;
+            break;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
+    return bytes;
 }
 
 void ReplaceFileContent(const std::string& path, const std::string& bytes) {

@@ -238,15 +238,20 @@ std::string AbsolutePath(const std::string& path) {
     return full.empty() ? path : full;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
     Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid())
         throwLastError();
+    // Pipes and devices (a console behind "CON.html", or whatever a link leads to) would
+    // be waited for or read without end.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK)
+        throw NotRegularFileError();
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         throwLastError();
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    const std::size_t wanted = limit == std::string::npos ? limit : limit + 1;
+    std::string bytes(std::min(static_cast<std::size_t>(size.QuadPart), wanted), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));

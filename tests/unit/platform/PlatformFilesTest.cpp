@@ -35,6 +35,14 @@ TEST(ReadWholeFile, KeepsEveryByteIncludingNul) {
     EXPECT_EQ(ReadWholeFile(folder.Write("f.bin", bytes)), bytes);
 }
 
+TEST(ReadWholeFile, ReadsOneByteBeyondTheLimitAndNoMore) {
+    TempFolder folder;
+    const std::string big = folder.Write("big.html", "0123456789");
+    std::filesystem::resize_file(big, std::uintmax_t{4} << 30);  // sparse: nothing on disk
+    EXPECT_EQ(ReadWholeFile(big, 4), "01234");
+    EXPECT_EQ(ReadWholeFile(folder.Write("small.html", "abc"), 3), "abc");
+}
+
 TEST(ReadWholeFile, ReportsTheSystemsReasonForAMissingFile) {
     TempFolder folder;
     try {
