@@ -61,6 +61,7 @@ int run(const BatchOptions& options, std::ostream& out, std::ostream& err, bool 
 
     ProcessOptions processing;
     processing.write = !options.dryRun;
+    processing.textCapacity = kBatchTextCapacity;
     if (options.backupFolder)
         processing.beforeReplace = Backup(folder, *options.backupFolder);
     ProgressLine progress(err, errIsTerminal);

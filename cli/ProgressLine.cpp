@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "engine/BatchRun.h"
+
 namespace pelmar {
 
 ProgressLine::ProgressLine(std::ostream& err, bool enabled, Clock clock)
@@ -15,7 +17,7 @@ ProgressLine::~ProgressLine() {
 void ProgressLine::Show(std::size_t done, std::size_t total, const std::string& name) {
     if (!enabled_ || clock_() - started_ <= std::chrono::seconds(1))
         return;
-    std::string text = "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + name;
+    std::string text = "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + PrintableName(name);
     if (text.size() > kMaxWidth)
         text.resize(kMaxWidth);
     std::size_t leftover = width_ > text.size() ? width_ - text.size() : 0;

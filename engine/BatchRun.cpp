@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/TextFile.h"
 #include "platform/Platform.h"
 #include "util/MovraTPU.h"
 
@@ -34,9 +35,29 @@ WorkList SubfolderWorkList(const std::string& folder) {
     return work;
 }
 
-std::string LogLine(std::int32_t count, const std::string& name) {
-    return IntToText(count) + " tags replaced in " + name;
+std::string PrintableName(const std::string& name) {
+    std::string printable;
+    for (const char c : name) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= 0x20 && code != 0x7F)
+            printable += c;
+        else if (c == '\n')
+            printable += "\\n";
+        else if (c == '\r')
+            printable += "\\r";
+        else if (c == '\t')
+            printable += "\\t";
+        else
+            printable += "\\x" + std::string{"0123456789abcdef"[code >> 4], "0123456789abcdef"[code & 15]};
+    }
+    return printable;
 }
+
+std::string LogLine(std::int32_t count, const std::string& name) {
+    return IntToText(count) + " tags replaced in " + PrintableName(name);
+}
+
+std::string SkippedLine(const std::string& name) { return "Skipped " + PrintableName(name) + " (not a regular file)"; }
 
 std::uint32_t BatchSeed() {
     auto counter = platform::HighResolutionCounter();
@@ -48,8 +69,15 @@ bool BackupWarningDue(const std::string& appDir) {
 }
 
 void ProcessWorkList(const WorkList& work, const FileProcessor& process, const LogSink& log) {
-    for (const auto& item : work)
-        log(LogLine(process(item), item.logName));
+    for (const auto& item : work) {
+        std::string line;
+        try {
+            line = LogLine(process(item), item.logName);
+        } catch (const ENotRegularFile&) {
+            line = SkippedLine(item.logName);
+        }
+        log(line);
+    }
 }
 
 void RunBatch(BatchKind kind, const std::string& appDir, const std::function<WorkList()>& buildWorkList,

@@ -33,8 +33,15 @@ WorkList CurrentFolderWorkList(const std::string& folder, const std::vector<std:
 // An all-subfolders run: FindFiles over the tree below `folder`, logged by full path.
 WorkList SubfolderWorkList(const std::string& folder);
 
+// `name` as one line of text: control characters, line breaks above all, are written as
+// escapes ("\n", "\r", "\t", "\x1b").
+std::string PrintableName(const std::string& name);
+
 // "<count> tags replaced in <name>"
 std::string LogLine(std::int32_t count, const std::string& name);
+
+// "Skipped <name> (not a regular file)": a pipe, a device or a socket in the work list.
+std::string SkippedLine(const std::string& name);
 
 // The low 32 bits of the high-resolution counter, or the millisecond tick without one.
 std::uint32_t BatchSeed();
@@ -46,9 +53,10 @@ bool BackupWarningDue(const std::string& appDir);
 using FileProcessor = std::function<std::int32_t(const WorkItem& item)>;
 using LogSink = std::function<void(const std::string& line)>;
 
-// Processes the items in order and logs each after it is done. Whatever the processor
-// throws ends the run there and passes on: earlier files stay done, the failing file gets
-// no log line and later ones are not touched.
+// Processes the items in order and logs each after it is done. An item that is no regular
+// file (the processor throws ENotRegularFile) is logged as skipped and the run goes on.
+// Whatever else the processor throws ends the run there and passes on: earlier files stay
+// done, the failing file gets no log line and later ones are not touched.
 void ProcessWorkList(const WorkList& work, const FileProcessor& process, const LogSink& log);
 
 enum class BatchKind { CurrentFolder, AllSubfolders };

@@ -8,7 +8,7 @@ namespace pelmar {
 ProcessedFile ProcessFile(const std::string& path, const PhraseList& phrases, RandomGenerator& random,
                           const ProcessOptions& options) {
     const std::string fullPath = platform::AbsolutePath(path);
-    const std::string original = ReadFileBytes(fullPath);
+    const std::string original = ReadFileBytes(fullPath, options.textCapacity);
     const std::string loaded = NormalizeLineBreaks(original);
     if (loaded.size() > options.textCapacity)
         throw ETextCapacity();

@@ -21,7 +21,8 @@ public:
 struct ProcessOptions {
     // False: everything as in a real run, but the file is not written.
     bool write = true;
-    // Texts longer than this are refused before anything is written.
+    // Texts longer than this are refused before anything is written; no more of a file
+    // than this is read.
     std::size_t textCapacity = std::string::npos;
     // Called with the file's full path and its original bytes right before it is replaced.
     std::function<void(const std::string& fullPath, const std::string& originalBytes)> beforeReplace;
@@ -35,8 +36,8 @@ struct ProcessedFile {
 
 // Loads `path` (line breaks made CR LF), inserts the alt attributes, and replaces the file
 // in one step with the new text, unless the new bytes are exactly the file's bytes: then
-// the file, and its time stamp, stay. Throws EFOpenError, ETextCapacity or EFCreateError;
-// the file is untouched whenever something is thrown.
+// the file, and its time stamp, stay. Throws ENotRegularFile, EFOpenError, ETextCapacity
+// or EFCreateError; the file is untouched whenever something is thrown.
 ProcessedFile ProcessFile(const std::string& path, const PhraseList& phrases, RandomGenerator& random,
                           const ProcessOptions& options = {});
 

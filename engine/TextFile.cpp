@@ -24,9 +24,11 @@ std::string NormalizeLineBreaks(std::string_view text) {
     return result.append(text.substr(copied));
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::size_t limit) {
     try {
-        return platform::ReadWholeFile(path);
+        return platform::ReadWholeFile(path, limit);
+    } catch (const platform::NotRegularFileError& error) {
+        throw ENotRegularFile(fileMessage("Cannot open", path, error));
     } catch (const platform::OsError& error) {
         throw EFOpenError(fileMessage("Cannot open", path, error));
     }

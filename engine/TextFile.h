@@ -21,10 +21,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// "Cannot open file "<full path>". It is not a regular file.": a pipe, a device or a
+// socket where a file was expected. A batch run skips it.
+class ENotRegularFile : public EFOpenError {
+public:
+    using EFOpenError::EFOpenError;
+};
+
 std::string NormalizeLineBreaks(std::string_view text);
 
-// The file's bytes as they are. Throws EFOpenError.
-std::string ReadFileBytes(const std::string& path);
+// The file's bytes as they are, at most `limit` + 1 of them (see platform::ReadWholeFile).
+// Throws ENotRegularFile or EFOpenError.
+std::string ReadFileBytes(const std::string& path, std::size_t limit = std::string::npos);
 
 // The file's text with its line breaks made CR LF. Throws EFOpenError.
 std::string LoadTextFile(const std::string& path);

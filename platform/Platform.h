@@ -95,15 +95,43 @@ bool FolderExists(const std::string& path);
 // `path` made absolute against the current folder; nothing else about it changes.
 std::string AbsolutePath(const std::string& path);
 
-// The whole file. While it is read, others may read it but not write it. Throws OsError.
-std::string ReadWholeFile(const std::string& path);
+// ReadWholeFile's refusal of anything but a regular file: a pipe, a device, a socket.
+class NotRegularFileError : public OsError {
+public:
+    NotRegularFileError() : OsError("It is not a regular file.") {}
+};
+
+// The whole file, or, when it holds more than `limit` bytes, its first `limit` + 1: a
+// caller can tell that it is too long, and no file makes memory grow past what the
+// caller can use. While it is read, others may read it but not write it. Only regular
+// files are read: nothing else is waited for or read from. Throws NotRegularFileError
+// or OsError.
+std::string ReadWholeFile(const std::string& path, std::size_t limit = std::string::npos);
 
 // Gives `path` the content `bytes` in one step: a temporary file in the same folder is
 // written completely and then takes the place of the original, which keeps its
 // attributes (mode on POSIX). A read-only or locked file is refused before anything is
-// written. On any failure the original is intact and no temporary file is left. Throws
+// written. After any failure the name holds one whole version, the original unless the
+// system lost it on the way (then the new content), and no temporary file is left
+// unless the version it holds could not be put back: then the error names it. Throws
 // OsError.
 void ReplaceFileContent(const std::string& path, const std::string& bytes);
+
+// The names of ReplaceFileContent's last step, which puts the written temporary file in
+// the place of the original.
+struct ReplaceNames {
+    std::string target;       // the file being replaced
+    std::string replacement;  // the temporary file with the new content
+    std::string backup;       // a free name for the original meanwhile (Win32); empty on POSIX
+};
+
+// That step: 0 when done, else the system's error code (GetLastError() on Win32, errno
+// on POSIX), the files left as the system leaves them after that error.
+using ReplaceStep = std::function<int(const ReplaceNames& names)>;
+
+// Lets a test make the step fail the ways the system can; returns the step it replaces,
+// and an empty step restores the system's.
+ReplaceStep SetReplaceStep(ReplaceStep step);
 
 // Creates `folder` and every missing folder above it. Throws OsError.
 void CreateFolderPath(const std::string& folder);

@@ -1,4 +1,5 @@
-// Routes the user-facing services either to a sink installed by a test or to the system.
+// Routes the user-facing services and the replace step either to what a test installed
+// or to the system.
 
 #include <utility>
 
@@ -23,6 +24,11 @@ ShellSink& shellSink() {
     return sink;
 }
 
+ReplaceStep& replaceStep() {
+    static ReplaceStep step;
+    return step;
+}
+
 }  // namespace
 
 void Tone(unsigned frequencyHz, unsigned durationMs) {
@@ -43,10 +49,16 @@ bool OpenWithShell(const std::string& target) {
     return shellSink() ? shellSink()(target) : system::OpenWithShell(target);
 }
 
+int RunReplaceStep(const ReplaceNames& names) {
+    return replaceStep() ? replaceStep()(names) : system::ReplaceStep(names);
+}
+
 ToneSink SetToneSink(ToneSink sink) { return std::exchange(toneSink(), std::move(sink)); }
 
 WarningSink SetWarningSink(WarningSink sink) { return std::exchange(warningSink(), std::move(sink)); }
 
 ShellSink SetShellSink(ShellSink sink) { return std::exchange(shellSink(), std::move(sink)); }
+
+ReplaceStep SetReplaceStep(ReplaceStep step) { return std::exchange(replaceStep(), std::move(step)); }
 
 }  // namespace pelmar::platform

@@ -169,21 +169,36 @@ public:
             ::unlink(name_.c_str());
     }
     int fd() const { return fd_; }
+    const std::string& name() const { return name_; }
     void close() {
         if (::close(std::exchange(fd_, -1)) != 0)
             throwErrno(errno);
     }
-    void renameTo(const std::string& path) {
-        if (::rename(name_.c_str(), path.c_str()) != 0)
-            throwErrno(errno);
-        committed_ = true;
-    }
+    // The file now has another name, or holds what must not be lost.
+    void commit() { committed_ = true; }
 
 private:
     std::string name_;
     int fd_ = -1;
     bool committed_ = false;
 };
+
+bool exists(const std::string& path) {
+    struct stat info{};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// A rename fails as a whole, but should the target have gone nonetheless, the new content
+// takes its name; if even that fails, the temporary file is kept and the returned text,
+// added to the error, says where.
+std::string settleAfterFailedReplace(const ReplaceNames& names, TemporaryFile& temporary) {
+    if (exists(names.target) || !exists(names.replacement))
+        return {};
+    temporary.commit();  // it holds the only whole version now
+    if (::rename(names.replacement.c_str(), names.target.c_str()) == 0)
+        return {};
+    return " The new content is kept in \"" + names.replacement + "\".";
+}
 
 }  // namespace
 
@@ -266,28 +281,38 @@ std::string AbsolutePath(const std::string& path) {
     return path.empty() || path == "." ? base : base + path;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        throwErrno(errno);
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
+    // Opening a pipe for reading would wait for a writer: nothing is opened before the
+    // path is known to name a regular file, and what was opened is checked again.
     struct stat info{};
-    if (fstat(fd.get(), &info) != 0)
+    if (stat(path.c_str(), &info) != 0)
         throwErrno(errno);
     if (S_ISDIR(info.st_mode))
         throwErrno(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        throw NotRegularFileError();
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.get() < 0)
+        throwErrno(errno);
+    if (fstat(fd.get(), &info) != 0)
+        throwErrno(errno);
+    if (!S_ISREG(info.st_mode))
+        throw NotRegularFileError();
+    const std::size_t wanted = limit == std::string::npos ? limit : limit + 1;
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), wanted));
     char buffer[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+    while (bytes.size() < wanted) {
+        ssize_t got = ::read(fd.get(), buffer, std::min(sizeof buffer, wanted - bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throwErrno(errno);
         if (got == 0)
-            return bytes;
+            break;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
+    return bytes;
 }
 
 void ReplaceFileContent(const std::string& path, const std::string& bytes) {
@@ -307,7 +332,10 @@ void ReplaceFileContent(const std::string& path, const std::string& bytes) {
         [[maybe_unused]] int ignored = fchown(temporary.fd(), original.st_uid, original.st_gid);
     }
     temporary.close();
-    temporary.renameTo(target);
+    const ReplaceNames names{target, temporary.name(), {}};
+    if (const int error = RunReplaceStep(names))
+        throw OsError(std::strerror(error) + settleAfterFailedReplace(names, temporary));
+    temporary.commit();
 }
 
 void CreateFolderPath(const std::string& folder) {
@@ -342,6 +370,10 @@ bool OpenWithShell(const std::string& target) {
         return false;
     int status = 0;
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int ReplaceStep(const ReplaceNames& names) {
+    return ::rename(names.replacement.c_str(), names.target.c_str()) == 0 ? 0 : errno;
 }
 
 }  // namespace system

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <utility>
 
 #include "platform/Platform.h"
@@ -99,12 +100,40 @@ public:
         if (!file.close())
             throwLastError();
     }
+    // Leaves the name free for the system to move a file there; what it moves there is
+    // deleted with this object all the same.
+    void vacate() { DeleteFileA(name_.c_str()); }
+    // The file now has another name, or holds what must not be lost.
     void commit() { committed_ = true; }
 
 private:
     std::string name_;
     bool committed_ = false;
 };
+
+// After a failed replace the target's name must hold one whole version. The system
+// documents failures after which the original is only under the backup name, or gone,
+// and the new content only under the replacement's: the original goes back where it
+// can, else the new content takes the name. A version that cannot be moved is kept,
+// and the returned text, added to the error, says where.
+std::string settleAfterFailedReplace(const ReplaceNames& names, TemporaryFile& replacement, TemporaryFile& backup) {
+    if (FileExists(names.target))
+        return {};
+    const std::initializer_list<TemporaryFile*> versions = {&backup, &replacement};
+    for (TemporaryFile* version : versions)
+        if (FileExists(version->name()) &&
+            MoveFileExA(version->name().c_str(), names.target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            version->commit();
+            return {};
+        }
+    std::string kept;
+    for (TemporaryFile* version : versions)
+        if (FileExists(version->name())) {
+            version->commit();
+            kept += " \"" + version->name() + "\"";
+        }
+    return kept.empty() ? kept : " Its content is kept in" + kept + ".";
+}
 
 }  // namespace
 
@@ -209,15 +238,20 @@ std::string AbsolutePath(const std::string& path) {
     return full.empty() ? path : full;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
     Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid())
         throwLastError();
+    // Pipes and devices (a console behind "CON.html", or whatever a link leads to) would
+    // be waited for or read without end.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK)
+        throw NotRegularFileError();
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         throwLastError();
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    const std::size_t wanted = limit == std::string::npos ? limit : limit + 1;
+    std::string bytes(std::min(static_cast<std::size_t>(size.QuadPart), wanted), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
@@ -241,20 +275,23 @@ void ReplaceFileContent(const std::string& path, const std::string& bytes) {
         checkReplaceable(path, attributes);
     TemporaryFile temporary(path);
     temporary.write(bytes);
-    if (exists) {
-        if (!ReplaceFileA(path.c_str(), temporary.name().c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                          nullptr, nullptr))
-            throwLastError();
-        temporary.commit();
-        // The replacement brings its own attributes where the system does not carry the
-        // original's over; the original's are what the user set.
-        if (GetFileAttributesA(path.c_str()) != attributes)
-            SetFileAttributesA(path.c_str(), attributes);
-    } else {
+    if (!exists) {
         if (!MoveFileExA(temporary.name().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
             throwLastError();
         temporary.commit();
+        return;
     }
+    // Without a backup name some failures of the system's replace lose the original.
+    TemporaryFile backup(path);
+    backup.vacate();
+    const ReplaceNames names{path, temporary.name(), backup.name()};
+    if (const int error = RunReplaceStep(names))
+        throw OsError(describeError(static_cast<DWORD>(error)) + settleAfterFailedReplace(names, temporary, backup));
+    temporary.commit();
+    // The replacement brings its own attributes where the system does not carry the
+    // original's over; the original's are what the user set.
+    if (GetFileAttributesA(path.c_str()) != attributes)
+        SetFileAttributesA(path.c_str(), attributes);
 }
 
 void CreateFolderPath(const std::string& folder) {
@@ -285,6 +322,13 @@ void WarningBox(const std::string& title, const std::string& text) {
 bool OpenWithShell(const std::string& target) {
     const HINSTANCE result = ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+int ReplaceStep(const ReplaceNames& names) {
+    return ReplaceFileA(names.target.c_str(), names.replacement.c_str(), names.backup.c_str(),
+                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+               ? 0
+               : static_cast<int>(GetLastError());
 }
 
 }  // namespace system

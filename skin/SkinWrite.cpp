@@ -1,6 +1,5 @@
 #include "skin/SkinWrite.h"
 
-#include <limits>
 #include <set>
 
 #include "skin/LzhEncoder.h"
@@ -35,6 +34,15 @@ void CheckEntries(const std::vector<TSkinEntry>& entries) {
 
 }  // namespace
 
+void CheckUnpackedSize(std::int64_t bytes) {
+  if (bytes > TSkinReader::kDefaultMaxContainerSize) {
+    throw ESkinWriteError("the skin would unpack to " + std::to_string(bytes) + " bytes, more than the " +
+                          std::to_string(TSkinReader::kDefaultMaxContainerSize) + " bytes (" +
+                          std::to_string(TSkinReader::kDefaultMaxContainerSize >> 20) +
+                          " MiB) a reader accepts");
+  }
+}
+
 std::vector<std::uint8_t> BuildSkinContainer(std::int32_t version,
                                              const std::vector<TSkinEntry>& entries) {
   const std::optional<int> skipped = TSkinReader::SkippedBlockSize(version);
@@ -52,10 +60,7 @@ std::vector<std::uint8_t> BuildSkinContainer(std::int32_t version,
   }
   total += static_cast<std::int64_t>(kHeaderBytes + static_cast<std::size_t>(*skipped) +
                                      nameList.size() + 4 * entries.size());
-  if (total > std::numeric_limits<std::int32_t>::max()) {
-    throw ESkinWriteError("the skin would unpack to " + std::to_string(total) +
-                          " bytes, more than a skin file can state");
-  }
+  CheckUnpackedSize(total);
 
   std::vector<std::uint8_t> out;
   out.reserve(static_cast<std::size_t>(total));

@@ -20,10 +20,14 @@ struct TSkinEntry {
 
 constexpr std::int32_t kNewestSkinVersion = 50000;
 
+// Throws ESkinWriteError, saying the limit, when a skin of `bytes` unpacked bytes is more
+// than a reader accepts (TSkinReader::kDefaultMaxContainerSize).
+void CheckUnpackedSize(std::int64_t bytes);
+
 // Both throw ESkinWriteError for anything a reader could not take back as given: an
 // unknown version, more entries than a reader holds, a name with a line break or NUL,
-// two names equal in lower case (only the first could ever be found), or a total
-// beyond what a 32-bit size can state.
+// two names equal in lower case (only the first could ever be found), or an unpacked
+// size beyond what a reader accepts.
 std::vector<std::uint8_t> BuildSkinContainer(std::int32_t version,
                                              const std::vector<TSkinEntry>& entries);
 std::vector<std::uint8_t> BuildSkinFile(std::int32_t version, const std::vector<TSkinEntry>& entries);

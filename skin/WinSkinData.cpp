@@ -204,9 +204,11 @@ void TSkinData::DefineProperties(TFiler& filer) {
 void TSkinData::ReadSkinStream(TStream& stream) {
     const std::int32_t count = stream.ReadInt32();
     if (count <= 0) return;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
-    stream.ReadBuffer(bytes.data(), count);
-    SetSkinBytes(bytes);
+    // The count is only what the form data claims: copying in steps holds no more memory
+    // than the data really has, and data that ends early is the toolkit's read error.
+    TMemoryStream bytes;
+    bytes.CopyFrom(stream, count);
+    SetSkinBytes(bytes.Bytes());
     if (!Designing()) LoadSkin();
 }
 

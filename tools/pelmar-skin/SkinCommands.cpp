@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <set>
 #include <stdexcept>
 #include <vector>
@@ -78,27 +79,58 @@ bool IsSameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, ignored);
 }
 
-// The skin being written may lie in the folder it is packed from; packing it into
-// itself would make every later pack grow.
-std::vector<TSkinEntry> ReadFolder(const std::string& folder, const std::string& skinFile,
-                                   std::ostream& err) {
+// The names of the files that go into the skin, in lower-case name order. The skin being
+// written may lie in the folder it is packed from; packing it into itself would make
+// every later pack grow.
+std::vector<std::string> SkinFileNames(const std::string& folder, const std::string& skinFile, std::ostream& err) {
   if (!platform::FolderExists(folder)) throw std::runtime_error(Quoted(folder) + " is not a folder");
   std::vector<platform::DirEntry> found = platform::FindEntries(InFolder(folder, ""), "*");
   std::sort(found.begin(), found.end(),
             [](const auto& a, const auto& b) { return LowerCase(a.name) < LowerCase(b.name); });
-  std::vector<TSkinEntry> entries;
+  std::vector<std::string> names;
   for (const platform::DirEntry& item : found) {
     if (item.folder) {
       if (item.name != "." && item.name != "..") err << "pelmar-skin: skipping the folder " << Quoted(item.name) << "\n";
-      continue;
-    }
-    const std::string path = InFolder(folder, item.name);
-    if (IsSameFile(path, skinFile)) {
+    } else if (IsSameFile(InFolder(folder, item.name), skinFile)) {
       err << "pelmar-skin: skipping " << Quoted(item.name) << ", the skin file being written\n";
-      continue;
+    } else {
+      names.push_back(item.name);
     }
-    const std::string bytes = ReadFile(path);
-    entries.push_back({item.name, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
+  }
+  return names;
+}
+
+bool IsDefinitionName(const std::string& name) { return LowerCase(name).find(".ini") != std::string::npos; }
+
+// A reader takes the first definition it finds; with more than one, which the skin would
+// use is an accident of their names.
+void CheckOneDefinition(const std::string& folder, const std::vector<std::string>& names, std::ostream& err) {
+  std::vector<std::string> definitions;
+  std::copy_if(names.begin(), names.end(), std::back_inserter(definitions), IsDefinitionName);
+  if (definitions.empty()) {
+    err << "pelmar-skin: note: " << Quoted(folder) << " has no .ini file; the skin will have no definition\n";
+  } else if (definitions.size() > 1) {
+    std::string listed;
+    for (const std::string& name : definitions) listed += (listed.empty() ? "" : ", ") + Quoted(name);
+    throw std::runtime_error("cannot pack " + Quoted(folder) + ": it holds " + std::to_string(definitions.size()) +
+                             " definition files (" + listed + "); a skin has one");
+  }
+}
+
+// Sizes are checked before anything is read, so that a folder far too large for a skin is
+// refused without being loaded.
+std::vector<TSkinEntry> ReadEntries(const std::string& folder, const std::vector<std::string>& names) {
+  std::int64_t total = 0;
+  for (const std::string& name : names) {
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(InFolder(folder, name), unknown);
+    if (!unknown) total += static_cast<std::int64_t>(size);
+  }
+  CheckUnpackedSize(total);
+  std::vector<TSkinEntry> entries;
+  for (const std::string& name : names) {
+    const std::string bytes = ReadFile(InFolder(folder, name));
+    entries.push_back({name, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
   }
   return entries;
 }
@@ -107,13 +139,12 @@ std::vector<TSkinEntry> ReadFolder(const std::string& folder, const std::string&
 
 int Pack(const std::string& folder, const std::string& skinFile, std::int32_t version,
          std::ostream& out, std::ostream& err) {
-  const std::vector<TSkinEntry> entries = ReadFolder(folder, skinFile, err);
-  if (std::none_of(entries.begin(), entries.end(),
-                   [](const TSkinEntry& e) { return LowerCase(e.name).find(".ini") != std::string::npos; })) {
-    err << "pelmar-skin: note: " << Quoted(folder) << " has no .ini file; the skin will have no definition\n";
-  }
+  const std::vector<std::string> names = SkinFileNames(folder, skinFile, err);
+  CheckOneDefinition(folder, names, err);
+  std::vector<TSkinEntry> entries;
   std::vector<std::uint8_t> file;
   try {
+    entries = ReadEntries(folder, names);
     file = BuildSkinFile(version, entries);
   } catch (const ESkinWriteError& e) {
     throw std::runtime_error("cannot pack " + Quoted(folder) + ": " + e.what());

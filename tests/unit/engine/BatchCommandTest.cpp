@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 #include "cli/BatchCommand.h"
 #include "cli/BatchOptions.h"
@@ -13,6 +21,22 @@ namespace pelmar {
 namespace {
 
 using testing::TempFolder;
+
+#ifndef _WIN32
+// What a site tree may hold besides files and folders. (Under Wine a pipe and a link to a
+// device are skipped as well, but a Windows program cannot make them.)
+std::vector<std::string> MakeSpecialFiles(const TempFolder& site) {
+    mkfifo((site / "pipe.html").c_str(), 0644);
+    symlink("/dev/zero", (site / "zero.html").c_str());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    (site / "sock.html").copy(address.sun_path, sizeof address.sun_path - 1);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    close(listener);
+    return {"pipe.html", "sock.html", "zero.html"};
+}
+#endif
 
 const std::string kTagged = "<img src=\"a\" >\r\n<img src=\"b\" >\r\n";
 
@@ -112,6 +136,37 @@ TEST_F(BatchCommandTest, AFailureEndsTheRunWithExitOneAndItsMessage) {
     EXPECT_EQ(err_.str().rfind("Cannot create file \"" + site_ / "index.html" + "\". ", 0), 0u) << err_.str();
     EXPECT_EQ(TempFolder::Read(site_ / "index.html"), kTagged);
     EXPECT_EQ(TempFolder::Read(site_ / "Upper.HTML"), "<p>no images</p>\r\n");
+}
+
+#ifndef _WIN32
+// A pipe would be waited for, a device read without end; each is logged as skipped.
+TEST_F(BatchCommandTest, AnythingButARegularFileIsSkippedAndTheRunGoesOn) {
+    const std::vector<std::string> special = MakeSpecialFiles(site_);
+    EXPECT_EQ(run({"--seed", "0", site_.Path()}), kExitDone);
+    EXPECT_EQ(out_.str(),
+              "2 tags replaced in index.html\n"
+              "Skipped pipe.html (not a regular file)\n"
+              "Skipped sock.html (not a regular file)\n"
+              "0 tags replaced in Upper.HTML\n"
+              "Skipped zero.html (not a regular file)\n");
+    EXPECT_EQ(err_.str(), "");
+    for (const std::string& name : special)  // none became a file
+        EXPECT_THROW(platform::ReadWholeFile(site_ / name), platform::NotRegularFileError) << name;
+}
+
+TEST_F(BatchCommandTest, ANameWithALineBreakStaysOneLogLine) {
+    site_.Write("two\nlines.html", "<img src=\"a\" >");
+    EXPECT_EQ(run({"--subfolders", "--seed", "0", site_.Path()}), kExitDone);
+    EXPECT_NE(out_.str().find("\n1 tags replaced in " + site_.Path() + "two\\nlines.html\n"), std::string::npos)
+        << out_.str();
+}
+#endif
+
+TEST_F(BatchCommandTest, AFileLargerThanATextMayBeIsAFailureAndNotReadWhole) {
+    std::filesystem::resize_file(site_.Write("big.html", "<img src=\"a\" >"), std::uintmax_t{4} << 30);
+    EXPECT_EQ(run({"--seed", "0", site_.Path()}), kExitFailure);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(err_.str(), "Text exceeds memo capacity\n");
 }
 
 TEST_F(BatchCommandTest, MissingInputsAreFailuresWithAClearMessage) {

@@ -19,6 +19,20 @@ using testing::TempFolder;
 TEST(LogLine, IsTheCountThenTheFileAsTheWorkListNamesIt) {
     EXPECT_EQ(LogLine(2, "index.html"), "2 tags replaced in index.html");
     EXPECT_EQ(LogLine(0, "/site/a.html"), "0 tags replaced in /site/a.html");
+    EXPECT_EQ(SkippedLine("pipe.html"), "Skipped pipe.html (not a regular file)");
+}
+
+TEST(LogLine, WritesControlCharactersOfANameAsEscapesAndKeepsEveryOtherByte) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"two\nlines.html", "two\\nlines.html"},
+        {"a\r\tb.html", "a\\r\\tb.html"},
+        {std::string("\x1b\x7f\0.html", 8), "\\x1b\\x7f\\x00.html"},
+        {"caf\xe9 \x83\x7e\x82\xa0.html", "caf\xe9 \x83\x7e\x82\xa0.html"},  // ANSI and double-byte letters
+    };
+    for (const auto& [name, printed] : cases) {
+        EXPECT_EQ(LogLine(1, name), "1 tags replaced in " + printed);
+        EXPECT_EQ(SkippedLine(name), "Skipped " + printed + " (not a regular file)");
+    }
 }
 
 TEST(HtmlFileNames, ListsTheFoldersHtmlFilesInNameOrderWhateverTheirAttributes) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "engine/KeywordList.h"
@@ -42,17 +44,37 @@ TEST(TextFile, NamesTheFullPathAndTheReasonWhenItCannotOpen) {
     }
 }
 
-TEST(TextFile, NamesTheFullPathWhenItCannotCreateAndKeepsTheOldFile) {
-    TempFolder folder;
-    std::string path = folder.Write("locked.txt", "old");
-    TempFolder::MakeReadOnly(path);
-    try {
-        SaveTextFile(path, "new");
-        FAIL() << "no error";
-    } catch (const EFCreateError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + path + "\". ", 0), 0u) << error.what();
+TEST(TextFile, NamesTheFullPathWhenItCannotCreateAndKeepsAWholeVersion) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& path)> prepare;
+        platform::ReplaceStep step;
+        const char* left;
+    };
+    const Case cases[] = {
+        {"read-only file", TempFolder::MakeReadOnly, {}, "old"},
+        {"original lost by the system's replace", [](const std::string&) {},
+         [](const platform::ReplaceNames& names) {
+             std::filesystem::remove(names.target);
+             return 5;  // access denied on Windows, an input/output error on POSIX
+         },
+         "new"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        std::string path = folder.Write("locked.txt", "old");
+        c.prepare(path);
+        platform::ReplaceStep previous = platform::SetReplaceStep(c.step);
+        try {
+            SaveTextFile(path, "new");
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const EFCreateError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + path + "\". ", 0), 0u) << error.what();
+        }
+        platform::SetReplaceStep(std::move(previous));
+        EXPECT_EQ(TempFolder::Read(path), c.left) << c.name;
+        EXPECT_EQ(TempFolder::EntryCount(folder.Path()), 1u) << c.name;
     }
-    EXPECT_EQ(TempFolder::Read(path), "old");
 }
 
 TEST(KeywordList, HoldsTheSingleDefaultPhraseKeywords) {

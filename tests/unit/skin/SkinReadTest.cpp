@@ -267,6 +267,10 @@ TEST(SkinWrite, RefusesWhatAReaderCouldNotGiveBack) {
   EXPECT_THROW(BuildSkinContainer(50000, many), ESkinWriteError);
   many.pop_back();
   EXPECT_NO_THROW(BuildSkinContainer(50000, many));
+  // Version 20000 with the one name "a": 16 header bytes, "a" CR LF and one size.
+  const std::size_t fits = TSkinReader::kDefaultMaxContainerSize - 16 - 3 - 4;
+  EXPECT_EQ(BuildSkinContainer(20000, {{"a", Bytes(fits)}}).size(), TSkinReader::kDefaultMaxContainerSize);
+  EXPECT_THROW(BuildSkinContainer(20000, {{"a", Bytes(fits + 1)}}), ESkinWriteError);
 }
 
 TEST(SkinWrite, LaysOutTheContainerField_by_field) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -136,6 +137,31 @@ TEST_F(SkinToolTest, BadFilesExitWithOneAndWriteNothing) {
   EXPECT_FALSE(fs::exists(root / "short.bin"));
   EXPECT_FALSE(fs::exists(root / "negative.bin"));
   EXPECT_FALSE(fs::exists(root / "huge.bin"));
+}
+
+TEST_F(SkinToolTest, PackRefusesFoldersAReaderCouldNotUse) {
+  struct Case {
+    const char* name;
+    std::function<void()> add;
+    std::vector<std::string> said;
+  };
+  const auto large = [this] {
+    Write("src/big.bmp", "");  // sparse, so the test stays small on disk
+    fs::resize_file(root / "src/big.bmp", static_cast<std::uintmax_t>(TSkinReader::kDefaultMaxContainerSize) + 1);
+  };
+  const std::vector<Case> cases = {
+      {"two definitions", [this] { Write("src/other.ini", "[Title]\r\n"); },
+       {"2 definition files (\"other.ini\", \"Skin.INI\")"}},
+      {"over the unpacked limit", large, {"67108864 bytes (64 MiB)", "cannot pack"}},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(root / "src");
+    MakeSkinFolder();
+    c.add();
+    EXPECT_EQ(Run({"pack", Path("src"), Path("a.skn")}), 1) << c.name;
+    for (const std::string& text : c.said) EXPECT_NE(err.find(text), std::string::npos) << c.name << ": " << err;
+    EXPECT_FALSE(fs::exists(root / "a.skn")) << c.name;
+  }
 }
 
 TEST_F(SkinToolTest, UnpackRefusesNamesThatLeaveTheFolder) {

@@ -1,6 +1,9 @@
 // The skin component: its published settings, stored skin bytes, loading and helpers.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <psapi.h>
+
 #include <filesystem>
 
 #include "platform/Platform.h"
@@ -110,11 +113,24 @@ TEST(SkinDataTest, AFormStoredActiveWithoutSkinComesUpInactive) {
     EXPECT_TRUE(copy->Empty());
 }
 
-TEST(SkinDataTest, AStoredCountBeyondTheDataIsAReadError) {
-    TComponent owner(nullptr);
-    const std::string form = "object SkinData: TSkinData\n  SkinStream = {10000000AABB}\nend\n";
-    EXPECT_THROW(ReadNewComponent(form, &owner), EReadError);
-    EXPECT_EQ(owner.ComponentCount(), 0);
+std::size_t PeakMemory() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PeakWorkingSetSize;
+}
+
+// The count is the form data's claim; a hostile one (2 GiB here) must not be allocated
+// before the data is there.
+TEST(SkinDataTest, AStoredCountBeyondTheDataIsAReadErrorWithoutHoldingThatMuch) {
+    for (const char* count : {"10000000", "FFFFFF7F"}) {
+        TComponent owner(nullptr);
+        const std::string form = "object SkinData: TSkinData\n  SkinStream = {" + std::string(count) + "AABB}\nend\n";
+        const std::size_t peakBefore = PeakMemory();
+        EXPECT_THROW(ReadNewComponent(form, &owner), EReadError) << count;
+        EXPECT_LT(PeakMemory() - peakBefore, std::size_t{64} << 20) << count;
+        EXPECT_EQ(owner.ComponentCount(), 0) << count;
+    }
 }
 
 TEST(SkinDataTest, LoadedSettlesTheMenuKinds) {
