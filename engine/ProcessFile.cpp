@@ -4,16 +4,24 @@
 #include "platform/Platform.h"
 
 namespace pelmar {
+namespace {
+
+// Bytes are never fewer than characters: a text whose bytes fit is not counted.
+bool Fits(const std::string& text, std::size_t capacity) {
+    return text.size() <= capacity || platform::BoxLength(text) <= capacity;
+}
+
+}  // namespace
 
 ProcessedFile ProcessFile(const std::string& path, const PhraseList& phrases, RandomGenerator& random,
                           const ProcessOptions& options) {
     const std::string fullPath = platform::AbsolutePath(path);
     const std::string original = ReadFileBytes(fullPath);
     const std::string loaded = NormalizeLineBreaks(original);
-    if (loaded.size() > options.textCapacity)
+    if (!Fits(loaded, options.textCapacity))
         throw ETextCapacity();
     AltTagResult rewritten = InsertAltTags(loaded, phrases, random);
-    if (rewritten.text.size() > options.textCapacity)
+    if (!Fits(rewritten.text, options.textCapacity))
         throw ETextCapacity();
     ProcessedFile result{std::move(rewritten.text), rewritten.count, false};
     if (options.write && result.text != original) {
