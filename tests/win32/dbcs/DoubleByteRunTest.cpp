@@ -138,4 +138,7 @@ TEST(DoubleByteTextTest, SecondBytesAreNeitherDelimitersNorCutOff) {
     EXPECT_EQ(CharactersPrefix(so + "a" + so, 2), 3u);
     EXPECT_EQ(CharactersPrefix("\x83", 1), 1u);  // a lead byte at the end stands alone
     EXPECT_EQ(BoxLength(so + "\r\n" + so + "a"), 5u);
+    // "ア" and "ャ" differ only in the letter case of their second bytes.
+    EXPECT_FALSE(SameText(Ansi(L"Zア"), Ansi(L"zャ")));
+    EXPECT_TRUE(SameText(Ansi(L"Zア"), Ansi(L"zア")));
 }
