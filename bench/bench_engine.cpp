@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bench/bench_engine_literal.h"
+#include "tests/support/LiteralAltTags.h"
 #include "bench/bench_ratio_reporter.h"
 #include "engine/AltTags.h"
 
@@ -55,7 +55,7 @@ void BM_LiteralInsertAndShift(benchmark::State& state) {
     for (auto _ : state) {
         pelmar::RandomGenerator random;
         random.Seed(1);
-        benchmark::DoNotOptimize(pelmar::bench::LiteralInsertAltTags(text, kPhrases, random));
+        benchmark::DoNotOptimize(pelmar::testing::LiteralInsertAltTags(text, kPhrases, random));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     // The two implementations must agree before their times mean anything.
     pelmar::RandomGenerator a, b;
     if (pelmar::InsertAltTags(page(kFullTags / kSampleDivisor), kPhrases, a).text !=
-        pelmar::bench::LiteralInsertAltTags(page(kFullTags / kSampleDivisor), kPhrases, b).text) {
+        pelmar::testing::LiteralInsertAltTags(page(kFullTags / kSampleDivisor), kPhrases, b).text) {
         std::fprintf(stderr, "InsertAltTags and the literal steps disagree\n");
         return 1;
     }

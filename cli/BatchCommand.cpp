@@ -9,6 +9,7 @@
 #include "engine/KeywordList.h"
 #include "engine/ProcessFile.h"
 #include "engine/TextFile.h"
+#include "platform/AnsiText.h"
 #include "platform/Platform.h"
 #include "util/MovraTPU.h"
 
@@ -33,7 +34,7 @@ public:
     void operator()(const std::string& fullPath, const std::string& originalBytes) const {
         std::string relative = fullPath.starts_with(folder_) ? fullPath.substr(folder_.size()) : fullPath;
         std::string target = backupFolder_ + relative;
-        std::size_t delimiter = target.rfind(platform::kPathDelimiter);
+        std::size_t delimiter = platform::FindLastPathDelimiter(target);
         try {
             platform::CreateFolderPath(target.substr(0, delimiter));
         } catch (const platform::OsError& error) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/TextFile.h"
+#include "platform/AnsiText.h"
 #include "platform/Platform.h"
 #include "util/MovraTPU.h"
 
@@ -13,7 +14,8 @@ PhraseList KeywordList::Lines() const {
     std::size_t start = 0;
     while (start < text_.size()) {
         std::size_t end = std::min(text_.find_first_of("\r\n", start), text_.size());
-        lines.push_back(text_.substr(start, std::min(end - start, kMaxLineLength)));
+        const std::string_view line(text_.data() + start, end - start);
+        lines.emplace_back(line.substr(0, platform::CharactersPrefix(line, kMaxLineLength)));
         if (end == text_.size())
             break;
         bool crLf = text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n';

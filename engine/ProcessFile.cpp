@@ -4,16 +4,30 @@
 #include "platform/Platform.h"
 
 namespace pelmar {
+namespace {
+
+// Bytes are never fewer than characters: a text whose bytes fit is not counted.
+bool Fits(const std::string& text, std::size_t capacity) {
+    return text.size() <= capacity || platform::BoxLength(text) <= capacity;
+}
+
+// A text that fits takes at most two bytes a character (on a double-byte code page), so no
+// more than that is read of a file that may turn out too large.
+std::size_t ReadLimit(std::size_t capacity) {
+    return capacity > std::string::npos / 2 ? std::string::npos : 2 * capacity;
+}
+
+}  // namespace
 
 ProcessedFile ProcessFile(const std::string& path, const PhraseList& phrases, RandomGenerator& random,
                           const ProcessOptions& options) {
     const std::string fullPath = platform::AbsolutePath(path);
-    const std::string original = ReadFileBytes(fullPath, options.textCapacity);
+    const std::string original = ReadFileBytes(fullPath, ReadLimit(options.textCapacity));
     const std::string loaded = NormalizeLineBreaks(original);
-    if (loaded.size() > options.textCapacity)
+    if (!Fits(loaded, options.textCapacity))
         throw ETextCapacity();
     AltTagResult rewritten = InsertAltTags(loaded, phrases, random);
-    if (rewritten.text.size() > options.textCapacity)
+    if (!Fits(rewritten.text, options.textCapacity))
         throw ETextCapacity();
     ProcessedFile result{std::move(rewritten.text), rewritten.count, false};
     if (options.write && result.text != original) {

@@ -21,8 +21,8 @@ public:
 struct ProcessOptions {
     // False: everything as in a real run, but the file is not written.
     bool write = true;
-    // Texts longer than this are refused before anything is written; no more of a file
-    // than this is read.
+    // Texts longer than this, in the characters of the box that shows them, are refused
+    // before anything is written; no more of a file is read than such a text can take.
     std::size_t textCapacity = std::string::npos;
     // Called with the file's full path and its original bytes right before it is replaced.
     std::function<void(const std::string& fullPath, const std::string& originalBytes)> beforeReplace;

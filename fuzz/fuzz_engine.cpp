@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "bench/bench_engine_literal.h"
+#include "tests/support/LiteralAltTags.h"
 #include "engine/AltTags.h"
 #include "engine/KeywordList.h"
 #include "engine/TextFile.h"
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pelmar::AltTagResult actual = pelmar::InsertAltTags(text, phrases, fast);
     // The literal steps are quadratic: a large input would time the reference, not the engine.
     if (text.size() <= kLargestCompared) {
-        pelmar::AltTagResult expected = pelmar::bench::LiteralInsertAltTags(text, phrases, literal);
+        pelmar::AltTagResult expected = pelmar::testing::LiteralInsertAltTags(text, phrases, literal);
         if (actual.text != expected.text || actual.count != expected.count || fast.State() != literal.State())
             std::abort();
     }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelmar::platform {
@@ -62,6 +63,19 @@ int CompareFileNames(const std::string& a, const std::string& b);
 
 // The system's upper-case mapping of the 256 character codes of the ANSI code page.
 std::array<unsigned char, 256> UpperCaseTable();
+
+// ---- Characters of the ANSI code page ---------------------------------------------------
+// On a double-byte code page (Japanese 932, Chinese 936 and 950, Korean 949) a character
+// may take two bytes, and its second byte may have the code of the path delimiter "\" or
+// of an ASCII letter.
+// The POSIX side works in Windows-1252 (as UpperCaseTable does): one byte, one character.
+
+// True when `byte` begins a two-byte character.
+bool IsLeadByte(char byte);
+
+// How many characters a text box holds for `text`: the UTF-16 units the system turns it
+// into on Windows (a CR LF is two), the bytes on POSIX.
+std::size_t BoxLength(std::string_view text);
 
 // ---- Time ------------------------------------------------------------------------------
 

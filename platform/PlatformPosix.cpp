@@ -245,6 +245,10 @@ int CompareFileNames(const std::string& a, const std::string& b) {
 
 std::array<unsigned char, 256> UpperCaseTable() { return upperCase(); }
 
+bool IsLeadByte(char) { return false; }
+
+std::size_t BoxLength(std::string_view text) { return text.size(); }
+
 std::optional<std::uint64_t> HighResolutionCounter() {
     timespec now{};
     if (clock_gettime(CLOCK_MONOTONIC, &now) != 0)

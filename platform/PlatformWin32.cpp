@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "platform/AnsiText.h"
 #include "platform/Platform.h"
 #include "platform/SystemServices.h"
 
@@ -51,7 +52,7 @@ private:
 };
 
 std::string folderOf(const std::string& path) {
-    std::size_t delimiter = path.find_last_of("\\/");
+    std::size_t delimiter = FindLastPathDelimiter(path);
     return delimiter == std::string::npos ? std::string(".") : path.substr(0, delimiter + 1);
 }
 
@@ -207,6 +208,20 @@ std::array<unsigned char, 256> UpperCaseTable() {
         table[c] = static_cast<unsigned char>(letter);
     }
     return table;
+}
+
+bool IsLeadByte(char byte) { return IsDBCSLeadByte(static_cast<BYTE>(byte)); }
+
+std::size_t BoxLength(std::string_view text) {
+    std::size_t units = 0;
+    // In steps that the call's int can count, each ending on a character's end.
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t step = CharactersPrefix(text.substr(at), 1u << 28);
+        units += static_cast<std::size_t>(
+            MultiByteToWideChar(CP_ACP, 0, text.data() + at, static_cast<int>(step), nullptr, 0));
+        at += step;
+    }
+    return units;
 }
 
 std::optional<std::uint64_t> HighResolutionCounter() {

@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "platform/Platform.h"
 #include "toolkit/TypInfo.h"
 
 // ---------------------------------------------------------------------------------------
@@ -28,12 +29,16 @@ static char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The second byte of a double-byte character may have a letter's code ("ア" and "ャ"
+// differ only in the case of it): it is compared as it is.
 int CompareText(std::string_view a, std::string_view b) {
     const size_t n = std::min(a.size(), b.size());
+    bool secondByte = false;  // the bytes before are equal, so both texts agree on this
     for (size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(LowerAscii(a[i]));
-        const auto cb = static_cast<unsigned char>(LowerAscii(b[i]));
+        const auto ca = static_cast<unsigned char>(secondByte ? a[i] : LowerAscii(a[i]));
+        const auto cb = static_cast<unsigned char>(secondByte ? b[i] : LowerAscii(b[i]));
         if (ca != cb) return ca < cb ? -1 : 1;
+        secondByte = !secondByte && pelmar::platform::IsLeadByte(a[i]);
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;

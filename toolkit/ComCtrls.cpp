@@ -508,7 +508,7 @@ int TCustomRichEdit::CharPos(const std::string& text, size_t offset) const {
     int breaks = 0;
     for (size_t i = 0; i + 1 < offset && i + 1 < text.size(); ++i)
         if (text[i] == '\r' && text[i + 1] == '\n') ++breaks;
-    return static_cast<int>(offset) - breaks;
+    return TCustomMemo::CharPos(text, offset) - breaks;
 }
 
 TOOLKIT_REGISTER(TPageControl);

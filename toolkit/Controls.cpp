@@ -901,7 +901,13 @@ void TWinControl::SetEnabled(bool enabled) {
 
 std::string TWinControl::GetText() const {
     if (!handle_) return TControl::GetText();
-    const int length = GetWindowTextLengthA(handle_);
+    // A window may count its text in characters, and on a double-byte code page a
+    // character can take two bytes.
+    static const int bytesPerCharacter = [] {
+        CPINFO info{};
+        return GetCPInfo(CP_ACP, &info) ? static_cast<int>(info.MaxCharSize) : 2;
+    }();
+    const int length = std::max(GetWindowTextLengthA(handle_), GetWindowTextLengthW(handle_) * bytesPerCharacter);
     std::string text(static_cast<size_t>(std::max(0, length)) + 1, '\0');
     const int got = GetWindowTextA(handle_, text.data(), length + 1);
     text.resize(static_cast<size_t>(std::max(0, got)));

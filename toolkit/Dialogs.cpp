@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/AnsiText.h"
 #include "toolkit/Forms.h"
 
 namespace {
@@ -13,7 +14,7 @@ std::string ProgramTitle() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name = path;
-    name.erase(0, name.find_last_of("\\/") + 1);
+    name.erase(0, pelmar::platform::FindLastPathDelimiter(name) + 1);
     return name.substr(0, name.rfind('.'));
 }
 

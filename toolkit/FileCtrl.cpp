@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/AnsiText.h"
+
 namespace {
 
 constexpr int kIndent = 10;     // per level of the folder tree
@@ -338,6 +340,6 @@ std::string TFileListBox::FileName() {
     const int index = ItemIndex();
     if (index < 0) return {};
     std::string folder = directory_;
-    if (!folder.empty() && folder.back() != '\\') folder += '\\';
+    if (!folder.empty() && !pelmar::platform::EndsWithPathDelimiter(folder)) folder += '\\';
     return folder + Items()->Get(index);
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/AnsiText.h"
 #include "toolkit/FileCtrl.h"
 
 namespace {
@@ -12,7 +13,7 @@ std::string FullPath(const std::string& text) {
     const DWORD length = GetFullPathNameA(text.c_str(), MAX_PATH, full, nullptr);
     if (length == 0 || length >= MAX_PATH) throw EInOutError(Format("Invalid path \"%s\"", text.c_str()));
     std::string path(full, length);
-    while (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+    while (path.size() > 3 && pelmar::platform::EndsWithPathDelimiter(path)) path.pop_back();
     return path;
 }
 
@@ -22,7 +23,7 @@ bool IsFolder(const std::string& path) {
 }
 
 std::string WithDelimiter(std::string path) {
-    if (!path.empty() && path.back() != '\\') path += '\\';
+    if (!path.empty() && !pelmar::platform::EndsWithPathDelimiter(path)) path += '\\';
     return path;
 }
 
@@ -31,7 +32,7 @@ std::vector<std::string> PathParts(const std::string& path) {
     std::vector<std::string> parts{path.substr(0, std::min<size_t>(3, path.size()))};
     size_t start = 3;
     while (start < path.size()) {
-        size_t end = path.find('\\', start);
+        size_t end = pelmar::platform::FindPathDelimiter(path, start);
         if (end == std::string::npos) end = path.size();
         parts.push_back(path.substr(start, end - start));
         start = end + 1;

@@ -1,6 +1,7 @@
 // TApplication, TScreen and the hint timing (declared in Forms.h).
 #include <algorithm>
 
+#include "platform/AnsiText.h"
 #include "toolkit/Forms.h"
 
 #include <commctrl.h>
@@ -91,7 +92,7 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::ma
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name = path;
-    name = name.substr(name.find_last_of("\\/") + 1);
+    name = name.substr(pelmar::platform::FindLastPathDelimiter(name) + 1);
     title_ = name.substr(0, name.rfind('.'));
 }
 

@@ -1,3 +1,4 @@
+#include "platform/Platform.h"
 #include "toolkit/StdCtrls.h"
 
 #include <algorithm>
@@ -536,7 +537,9 @@ void TCustomMemo::SetAlignment(TAlignment alignment) {
 
 void TCustomMemo::CapacityError() const { throw EInvalidOperation("Text exceeds memo capacity"); }
 
-int TCustomMemo::CharPos(const std::string&, size_t offset) const { return static_cast<int>(offset); }
+int TCustomMemo::CharPos(const std::string& text, size_t offset) const {
+    return static_cast<int>(pelmar::platform::BoxLength(std::string_view(text).substr(0, offset)));
+}
 
 size_t TCustomMemo::Capacity() { return MaxLength() > 0 ? static_cast<size_t>(MaxLength()) : SIZE_MAX; }
 

@@ -67,7 +67,7 @@ void AppendLogLine(TRichEdit& log, const std::string& line) {
     const LRESULT before = LogLength(box);
     const bool breakFirst = before > 0 && !EndsWithLineBreak(box, before);
     const std::string text = (breakFirst ? "\r\n" : "") + line + "\r\n";
-    const LRESULT expected = before + static_cast<LRESULT>(line.size()) + (breakFirst ? 2 : 1);
+    const LRESULT expected = before + static_cast<LRESULT>(pelmar::platform::BoxLength(line)) + (breakFirst ? 2 : 1);
     const auto insertionError = [] { return EOutOfResources("RichEdit line insertion error"); };
     if (expected > SendMessageA(box, EM_GETLIMITTEXT, 0, 0)) throw insertionError();
     SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(before), before);

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "platform/AnsiText.h"
 #include "platform/Platform.h"
 #include "util/FastStrings.h"
 
@@ -33,11 +34,11 @@ void findFilesOnce(const std::string& givenFolder, const std::string& mask, std:
 
 std::string GetAppDir() {
     std::string path = platform::ProgramPath();
-    return path.substr(0, path.rfind(platform::kPathDelimiter) + 1);
+    return path.substr(0, platform::FindLastPathDelimiter(path) + 1);
 }
 
 std::string WithPathDelimiter(std::string folder) {
-    if (folder.empty() || folder.back() != platform::kPathDelimiter)
+    if (!platform::EndsWithPathDelimiter(folder))
         folder += platform::kPathDelimiter;
     return folder;
 }

@@ -14,6 +14,7 @@
 #include "app/UnitINI.h"
 #include "platform/Platform.h"
 #include "platform/Win.h"
+#include "tests/support/RecordedErrors.h"
 #include "toolkit/Forms.h"
 #include "ui/FormMain.h"
 #include "ui/FormSettings.h"
@@ -36,19 +37,17 @@ inline void TakeDownProgram() {
 class ProgramTest : public ::testing::Test {
 protected:
     const std::string iniPath = pelmar::GetAppDir() + "Pelmar.INI";
-    std::vector<std::string> errors;
+    pelmar::testing::RecordedErrors errors;
 
     void SetUp() override {
         RemoveFile(iniPath);
         RemoveFile(pelmar::GetAppDir() + "Keywords.txt");
         IsFirstRun = false;
         SettingsSaved = false;
-        Application->OnException = [this](TObject*, const std::exception& e) { errors.push_back(e.what()); };
     }
 
     void TearDown() override {
         TakeDownProgram();
-        Application->OnException = {};
         RemoveFile(iniPath);
     }
 

@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "bench/bench_engine_literal.h"
+#include "tests/support/LiteralAltTags.h"
 #include "engine/AltTags.h"
 
 namespace pelmar {
@@ -120,7 +120,7 @@ TEST(InsertAltTags, GivesWhatTheLiteralStepsGiveOnRandomTexts) {
         RandomGenerator fast, literal;
         fast.Seed(seed);
         literal.Seed(seed);
-        auto expected = bench::LiteralInsertAltTags(text, phrases, literal);
+        auto expected = testing::LiteralInsertAltTags(text, phrases, literal);
         auto actual = InsertAltTags(text, phrases, fast);
         ASSERT_EQ(actual.text, expected.text) << "input: " << text;
         ASSERT_EQ(actual.count, expected.count) << "input: " << text;

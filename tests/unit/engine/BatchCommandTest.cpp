@@ -15,7 +15,7 @@
 #include "cli/BatchCommand.h"
 #include "cli/BatchOptions.h"
 #include "platform/Platform.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pelmar {
 namespace {

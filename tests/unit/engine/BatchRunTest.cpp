@@ -8,7 +8,7 @@
 #include "engine/ProcessFile.h"
 #include "engine/TextFile.h"
 #include "platform/Platform.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "util/MovraTPU.h"
 
 namespace pelmar {

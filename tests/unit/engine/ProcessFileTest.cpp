@@ -6,7 +6,7 @@
 
 #include "engine/ProcessFile.h"
 #include "engine/TextFile.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pelmar {
 namespace {

@@ -7,7 +7,7 @@
 #include "engine/KeywordList.h"
 #include "engine/TextFile.h"
 #include "platform/Platform.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pelmar {
 namespace {

@@ -22,7 +22,7 @@
 #endif
 
 #include "platform/Platform.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pelmar::platform {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace pelmar::platform {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "tests/unit/platform/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "util/MovraTPU.h"
 
 namespace pelmar {

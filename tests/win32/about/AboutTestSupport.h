@@ -1,7 +1,7 @@
 #pragma once
 // What the about box and link label tests share: the recording shell, clicks posted to a
 // form's window, and an answerer for the message boxes a test makes appear. Queued messages
-// are run with the controls tests' Pump.
+// are run with the shared Pump.
 
 #include <string>
 #include <vector>

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "tests/support/Pump.h"
+#include "tests/support/WindowClassOf.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 
@@ -24,17 +26,5 @@ T* Make(TWinControl* parent) {
     return control;
 }
 
-inline std::string WindowClassOf(HWND window) {
-    char name[128] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-// Runs queued messages for a while (windows under Wine settle asynchronously).
-inline void Pump(int milliseconds = 50) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        Application->ProcessMessages();
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
+using pelmar::testing::Pump;
+using pelmar::testing::WindowClassOf;

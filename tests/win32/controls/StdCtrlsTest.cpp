@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlsTestSupport.h"
+#include "tests/support/RecordedErrors.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
 
@@ -161,14 +162,12 @@ TEST(StdCtrls, EditReportsEveryChangeAndKeepsItsBevelsOutsideTheText) {
 TEST(StdCtrls, AnEditsChangeHandlerErrorGoesToTheErrorBoxWithOrWithoutAWindow) {
     FormScene s;
     auto* edit = Make<TEdit>(s.form);
-    std::vector<std::string> errors;
-    Application->OnException = [&](TObject*, const std::exception& e) { errors.push_back(e.what()); };
+    pelmar::testing::RecordedErrors errors;
     edit->OnChange = [&](TObject*) { throw EConvertError("not a folder: " + edit->Text()); };
     EXPECT_NO_THROW(edit->SetText("C:"));  // before the window exists
     EXPECT_NO_THROW(edit->SetText("C:\\"));
     edit->HandleNeeded();
     EXPECT_NO_THROW(edit->SetText("D:"));
-    Application->OnException = {};
     EXPECT_EQ(errors, (std::vector<std::string>{"not a folder: C:", "not a folder: C:\\", "not a folder: D:"}));
     EXPECT_EQ(edit->Text(), "D:");
 }

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/win32/graphics/TempFolder.h"
+#include "tests/support/Pump.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/FileCtrl.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Streaming.h"
 
 namespace {
 
+using pelmar::testing::Pump;
 using pelmar::testing::TempFolder;
 
 std::vector<std::string> Lines(const TStrings& items) { return items.Lines(); }
@@ -20,13 +22,6 @@ std::string CurrentDirectory() {
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
     return current;
-}
-
-void Pump() {
-    for (int i = 0; i < 10; ++i) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
 }
 
 // A file list that removes the selected names when Delete is released.
@@ -49,7 +44,7 @@ protected:
 //            a.html B.html c.htm notes.txt hidden.html (hidden) sys.html (system) ro.html (read-only)
 struct FileCtrlFixture : ::testing::Test {
     TempFolder temp;
-    std::string tree = std::filesystem::absolute(temp.File("tree")).string();
+    std::string tree = std::filesystem::absolute(temp / "tree").string();
     std::string startedIn = CurrentDirectory();
     TForm* form = new TForm(nullptr);
     TDriveComboBox* drives = Place<TDriveComboBox>();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/unit/image/BmpBuilder.h"
-#include "tests/win32/graphics/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/Graphics.h"
 
 using namespace pelmar::testing;
@@ -82,16 +82,16 @@ TEST(Bitmap, StreamAndFileRoundTrip) {
     bitmap.SetSize(5, 3);
     bitmap.Canvas()->Brush()->SetColor(clRed);
     bitmap.Canvas()->FillRect(Rect(1, 1, 4, 2));
-    bitmap.SaveToFile(folder.File("red.bmp"));
+    bitmap.SaveToFile(folder / "red.bmp");
 
     TBitmap back;
-    back.LoadFromFile(folder.File("red.bmp"));
+    back.LoadFromFile(folder / "red.bmp");
     EXPECT_EQ(back.PixelFormat(), pf32bit);
     EXPECT_EQ(back.Width(), 5);
     EXPECT_EQ(back.Canvas()->Pixels(2, 1), clRed);
     EXPECT_EQ(back.Canvas()->Pixels(0, 0), clBlack);
-    EXPECT_THROW(back.LoadFromFile(folder.File("missing.bmp")), EFOpenError);
-    EXPECT_THROW(back.SaveToFile(folder.File("no folder\\x.bmp")), EFCreateError);
+    EXPECT_THROW(back.LoadFromFile(folder / "missing.bmp"), EFOpenError);
+    EXPECT_THROW(back.SaveToFile(folder / "no folder\\x.bmp"), EFCreateError);
 }
 
 TEST(Bitmap, ResizeKeepsTheSharedPartAndFormatChangesConvert) {

@@ -2,7 +2,7 @@
 // while it runs modally, reads it and presses one of its buttons.
 #include <gtest/gtest.h>
 
-#include "tests/win32/graphics/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Forms.h"
 
@@ -86,12 +86,12 @@ TEST_F(DialogsTest, SaveDialogGivesTheChosenNameWithTheDefaultExtension) {
     dialog.SetTitle("Save the log");
     dialog.SetFilter("Text files (*.txt)|*.txt|All files|*.*");
     dialog.SetDefaultExt("txt");
-    dialog.SetInitialDir(folder.File(""));
+    dialog.SetInitialDir(folder.Path());
     dialog.SetOptions({ofOverwritePrompt, ofHideReadOnly, ofPathMustExist});
 
-    AnswerWith("Save the log", IDOK, folder.File("run-log"));
+    AnswerWith("Save the log", IDOK, folder / "run-log");
     ASSERT_TRUE(dialog.Execute());
-    EXPECT_EQ(lstrcmpiA(dialog.FileName().c_str(), folder.File("run-log.txt").c_str()), 0) << dialog.FileName();
+    EXPECT_EQ(lstrcmpiA(dialog.FileName().c_str(), (folder / "run-log.txt").c_str()), 0) << dialog.FileName();
     EXPECT_EQ(dialog.FilterIndex(), 1);
 
     const std::string chosen = dialog.FileName();

@@ -1,7 +1,7 @@
 // TIniFile against real private-profile files.
 #include <gtest/gtest.h>
 
-#include "tests/win32/graphics/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "toolkit/IniFiles.h"
 
 using pelmar::testing::TempFolder;
@@ -11,11 +11,11 @@ namespace {
 class IniFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    std::string path = folder.File("Settings.INI");
+    std::string path = folder / "Settings.INI";
     TIniFile ini{path};
 
     void Given(const std::string& text) { folder.Write("Settings.INI", text); }
-    std::string Text() const { return folder.Read("Settings.INI"); }
+    std::string Text() const { return TempFolder::Read(folder / "Settings.INI"); }
 };
 
 TEST_F(IniFileTest, MissingFileGivesDefaultsAndStaysMissing) {
@@ -104,7 +104,7 @@ TEST_F(IniFileTest, UnknownKeysSectionsAndCommentsSurviveAWrite) {
 }
 
 TEST_F(IniFileTest, RefusedWriteNamesTheFile) {
-    const std::string unreachable = folder.File("no such folder\\Pelmar.INI");
+    const std::string unreachable = folder / "no such folder\\Pelmar.INI";
     TIniFile bad(unreachable);
     try {
         bad.WriteInteger("WindowState", "Left", 1);
@@ -112,7 +112,7 @@ TEST_F(IniFileTest, RefusedWriteNamesTheFile) {
     } catch (const EIniFileException& e) {
         EXPECT_EQ(e.Message(), "Unable to write to " + unreachable);
     }
-    TIniFile folderNamed(folder.File(""));
+    TIniFile folderNamed(folder.Path());
     EXPECT_THROW(folderNamed.WriteBool("S", "k", true), EIniFileException);
 }
 

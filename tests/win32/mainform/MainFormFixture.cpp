@@ -20,12 +20,10 @@ void MainFormTest::SetUp() {
     previousTone_ = pelmar::platform::SetToneSink([this](unsigned hz, unsigned) { tones.push_back(hz); });
     previousWarning_ = pelmar::platform::SetWarningSink(
         [this](const std::string&, const std::string& text) { warnings.push_back(text); });
-    Application->OnException = [this](TObject*, const std::exception& e) { errors.push_back(e.what()); };
 }
 
 void MainFormTest::TearDown() {
     TakeDownProgram();
-    Application->OnException = {};
     pelmar::platform::SetToneSink(previousTone_);
     pelmar::platform::SetWarningSink(previousWarning_);
     SetCurrentDirectoryA(appDir.c_str());

@@ -10,6 +10,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Win.h"
+#include "tests/support/RecordedErrors.h"
 #include "tests/win32/RecordingShell.h"
 #include "ui/FormMain.h"
 
@@ -18,7 +19,7 @@ protected:
     const std::string appDir;
     // The test's own folder of HTML files, with a trailing delimiter.
     const std::string work;
-    std::vector<std::string> errors;
+    pelmar::testing::RecordedErrors errors;
     std::vector<std::string> warnings;
     std::vector<unsigned> tones;
     pelmar::testing::RecordingShell shell;

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Pump.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Streaming.h"
 
 namespace {
+
+using pelmar::testing::Pump;
 
 class TMenuTestForm : public TForm {
     TOOLKIT_CLASS(TMenuTestForm, TForm)
@@ -72,14 +75,6 @@ constexpr const char* kMenuForm = R"(object MenuTestForm: TMenuTestForm
   end
 end
 )";
-
-void Pump(int milliseconds = 50) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        Application->ProcessMessages();
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
 
 // Holds Ctrl down as far as GetKeyState can tell, for keys posted meanwhile.
 class CtrlHeld {

@@ -2,14 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "ToolkitTestControls.h"
+#include "tests/support/RecordedErrors.h"
+#include "tests/support/WindowClassOf.h"
 
 namespace {
 
-std::string WindowClassOf(HWND window) {
-    char name[128] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
+using pelmar::testing::WindowClassOf;
 
 // A form with a panel and a button on it, not shown.
 struct Scene {
@@ -109,12 +107,10 @@ TEST(Controls, SuperclassKeepsTheSystemBehaviourAndNotificationsAreReflected) {
 
 TEST(Controls, AnErrorInAHandlerGoesToTheErrorBoxAndNotThroughWin32) {
     Scene s;
-    std::vector<std::string> errors;
-    Application->OnException = [&](TObject*, const std::exception& e) { errors.push_back(e.what()); };
+    pelmar::testing::RecordedErrors errors;
     s.button->OnClick = [](TObject*) { throw EConvertError("bad value"); };
     SendMessageA(s.button->Handle(), BM_CLICK, 0, 0);
     SendMessageA(s.button->Handle(), BM_CLICK, 0, 0);
-    Application->OnException = {};
     EXPECT_EQ(errors, (std::vector<std::string>{"bad value", "bad value"}));
 }
 
@@ -224,7 +220,7 @@ TEST(Controls, WindowlessChildrenGetTheirMouseMessagesAndPaint) {
     EXPECT_EQ(panelClicks, 1);
 
     s.form->Show();
-    PumpMessages();
+    Pump();
     RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     EXPECT_GT(box->paints, 0);
     HDC screen = GetDC(nullptr);
@@ -337,7 +333,7 @@ TEST(Controls, DoubleBufferedPaintingShowsBackgroundAndChildren) {
     s.panel->SetColor(clBlue);
     s.panel->SetDoubleBuffered(true);
     s.form->Show();
-    PumpMessages();
+    Pump();
     box->paints = 0;
     RedrawWindow(s.panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     EXPECT_EQ(box->paints, 1);

@@ -87,7 +87,7 @@ struct FormFixture : ::testing::Test {
     TFileTestForm* form = TCustomForm::Create<TFileTestForm>(Application);
     ~FormFixture() override {
         if (form) form->Free();
-        PumpMessages(10);
+        Pump(10);
     }
     TProbeButton* Inner() const { return dynamic_cast<TProbeButton*>(form->FindComponent("btnInner")); }
 };
@@ -165,7 +165,7 @@ TEST_F(FormFixture, ScreenListsFormsInCreationOrder) {
     second->Release();
     form->Release();
     EXPECT_EQ(Screen->FormCount(), n);  // not yet: the messages now queued come first
-    PumpMessages();
+    Pump();
     EXPECT_EQ(Screen->FormCount(), n - 2);
     form = nullptr;
 }
@@ -174,15 +174,15 @@ TEST_F(FormFixture, WindowStateKeepsTheRestoreBounds) {
     form->SetBorderStyle(bsSizeable);
     form->SetBounds(50, 60, 300, 200);
     form->Show();
-    PumpMessages();
+    Pump();
     form->SetWindowState(wsMaximized);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(form->WindowState(), wsMaximized);
     const RECT restore = form->RestoredBounds();
     EXPECT_EQ(restore.right - restore.left, 300);
     EXPECT_EQ(restore.bottom - restore.top, 200);
     form->SetWindowState(wsNormal);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(form->WindowState(), wsNormal);
     EXPECT_EQ(form->Width(), 300);
 }
@@ -195,20 +195,20 @@ TEST_F(FormFixture, HandlesArbitraryMessagesSuchAsEndSession) {
 TEST_F(FormFixture, TabMovesTheFocusAndEnterPressesTheDefaultButton) {
     form->btnOk->Default = true;
     form->Show();
-    PumpMessages();
+    Pump();
     TProbeButton* inner = Inner();
     inner->SetFocus();
-    PumpMessages();
+    Pump();
     ASSERT_EQ(GetFocus(), inner->Handle());
     PostMessageA(inner->Handle(), WM_KEYDOWN, VK_TAB, 0);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(GetFocus(), form->btnOk->Handle());
     EXPECT_EQ(form->ActiveControl(), form->btnOk);
     PostMessageA(form->btnOk->Handle(), WM_KEYDOWN, VK_TAB, 0);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(GetFocus(), inner->Handle());  // around again
     PostMessageA(inner->Handle(), WM_KEYDOWN, VK_RETURN, 0);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(form->okClicks, 1);
 }
 
@@ -253,12 +253,12 @@ TEST_F(FormFixture, MenuShortcutsAndCommandsGoToTheMainMenu) {
     auto* menu = new TProbeMenu(form);
     form->SetMenu(menu);
     form->Show();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(GetMenu(form->Handle()), menu->MenuHandle());
     PostMessageA(Inner()->Handle(), WM_KEYDOWN, VK_F9, 0);
     PostMessageA(Inner()->Handle(), WM_SYSKEYDOWN, VK_F10, 0);  // F10 comes as a system key
     PostMessageA(Inner()->Handle(), WM_KEYDOWN, 'X', 0);
-    PumpMessages();
+    Pump();
     EXPECT_EQ(menu->shortcuts, (std::vector<TShortCut>{VK_F9, VK_F10}));
     SendMessageA(form->Handle(), WM_COMMAND, 42, 0);
     EXPECT_EQ(menu->commands, (std::vector<int>{42}));
@@ -269,7 +269,7 @@ TEST_F(FormFixture, MenuShortcutsAndCommandsGoToTheMainMenu) {
 
 TEST_F(FormFixture, ShowModalDisablesTheOthersUntilAResultIsSet) {
     form->Show();
-    PumpMessages();
+    Pump();
     TForm* dialog = TCustomForm::Create<TForm>(Application);
     auto* ok = new TProbeButton(dialog);
     ok->SetParent(dialog);
@@ -371,7 +371,7 @@ TEST(Hints, TimerFollowsPauseShortPauseAndHidePause) {
 TEST_F(FormFixture, IdleTrackingSetsHintRaisesOnHintAndShowsTips) {
     form->SetBounds(100, 100, form->Width(), form->Height());
     form->Show();
-    PumpMessages();
+    Pump();
     std::vector<std::string> hints;
     Application->OnHint = [&](TObject*) { hints.push_back(Application->Hint()); };
     Application->SetHintPause(400);

@@ -25,14 +25,6 @@ TOOLKIT_REGISTER(TProbeButton);
 TOOLKIT_REGISTER(TProbeBox);
 TOOLKIT_REGISTER(TProbePanel);
 
-void PumpMessages(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        Application->ProcessMessages();
-        Sleep(5);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-}
-
 void MessageLog::Add(const std::string& who, UINT msg) {
     const char* name = nullptr;
     switch (msg) {

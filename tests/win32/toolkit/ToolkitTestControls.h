@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Pump.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 
@@ -62,8 +63,7 @@ public:
     using TCustomControl::TCustomControl;
 };
 
-// Runs queued messages for a while (windows under Wine settle asynchronously).
-void PumpMessages(int milliseconds = 50);
+using pelmar::testing::Pump;
 
 // Records the messages a hook sees, by name for the ones a test cares about.
 struct MessageLog {

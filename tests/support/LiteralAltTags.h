@@ -13,7 +13,7 @@
 
 #include "engine/AltTags.h"
 
-namespace pelmar::bench {
+namespace pelmar::testing {
 
 inline AltTagResult LiteralInsertAltTags(std::string text, const PhraseList& phrases, RandomGenerator& random) {
     AltTagResult result;
@@ -49,4 +49,4 @@ inline AltTagResult LiteralInsertAltTags(std::string text, const PhraseList& phr
     return result;
 }
 
-}  // namespace pelmar::bench
+}  // namespace pelmar::testing
