@@ -9,7 +9,9 @@ ProcessedFile ProcessFile(const std::string& path, const PhraseList& phrases, Ra
                           const ProcessOptions& options) {
     const std::string fullPath = platform::AbsolutePath(path);
     const std::string original = ReadFileBytes(fullPath);
-    const std::string loaded = NormalizeLineBreaks(original);
+    // A file whose line breaks are CR LF already is not copied to be loaded.
+    const std::string normalized = HasOnlyCrLfLineBreaks(original) ? std::string() : NormalizeLineBreaks(original);
+    const std::string_view loaded = normalized.empty() ? std::string_view(original) : normalized;
     if (loaded.size() > options.textCapacity)
         throw ETextCapacity();
     AltTagResult rewritten = InsertAltTags(loaded, phrases, random);
