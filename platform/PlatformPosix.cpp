@@ -275,18 +275,23 @@ std::string ReadWholeFile(const std::string& path) {
         throwErrno(errno);
     if (S_ISDIR(info.st_mode))
         throwErrno(EISDIR);
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
+    // Read straight into the result, which has room for one byte more than the stated
+    // size, so that the usual file takes one read and one read that finds its end.
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t done = 0;
     for (;;) {
-        ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (done == bytes.size())
+            bytes.resize(2 * bytes.size());
+        ssize_t got = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throwErrno(errno);
-        if (got == 0)
+        if (got == 0) {
+            bytes.resize(done);
             return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        }
+        done += static_cast<std::size_t>(got);
     }
 }
 

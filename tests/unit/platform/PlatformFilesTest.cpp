@@ -18,6 +18,14 @@ TEST(ReadWholeFile, KeepsEveryByteIncludingNul) {
     EXPECT_EQ(ReadWholeFile(folder.Write("f.bin", bytes)), bytes);
 }
 
+#ifdef __linux__
+// Files of the system's process folder state a size of 0 and still have content: the
+// read must not stop at the stated size.
+TEST(ReadWholeFile, ReadsPastASizeStatedTooSmall) {
+    EXPECT_NE(ReadWholeFile("/proc/self/status").find("Name:"), std::string::npos);
+}
+#endif
+
 TEST(ReadWholeFile, ReportsTheSystemsReasonForAMissingFile) {
     TempFolder folder;
     try {
