@@ -1,5 +1,7 @@
 #include "engine/AltTags.h"
 
+#include <algorithm>
+
 namespace pelmar {
 namespace {
 
@@ -31,9 +33,11 @@ private:
     bool searched_ = false;
 };
 
-// Does the literal found at `start` lie wholly before the tag's ">" at `tagEnd`?
-bool endsBefore(std::size_t start, std::string_view literal, std::size_t tagEnd) {
-    return start != npos && start + literal.size() <= tagEnd;
+// Is the literal anywhere in the tag from `start` to its ">" at `tagEnd`? Searching only
+// the tag, instead of the whole text for literals that most tags lack, keeps the search
+// from stopping at every "a" of the page's text.
+bool inTag(std::string_view text, std::string_view literal, std::size_t start, std::size_t tagEnd) {
+    return text.substr(0, tagEnd).find(literal, start) != npos;
 }
 
 struct Insertion {
@@ -47,19 +51,17 @@ struct Insertion {
 // is original text only, which lets every search run over the original.
 std::vector<Insertion> findInsertions(std::string_view text, std::size_t phraseCount, RandomGenerator& random) {
     std::vector<Insertion> insertions;
-    NextOccurrence tagStart(text, kTagStart), tagEnd(text, kTagEnd), alt(text, kAltAttribute),
-        spacedAlt(text, kSpacedAltAttribute), anchor(text, kInsertionAnchor);
+    NextOccurrence tagStart(text, kTagStart), tagEnd(text, kTagEnd);
     for (std::size_t start = tagStart.from(0); start != npos; start = tagStart.from(start + kTagStart.size())) {
         std::size_t end = tagEnd.from(start + 1);
         if (end == npos)
             break;  // no ">" follows this tag start, nor any later one
         if (!insertions.empty() && insertions.back().at > start)
             continue;
-        if (endsBefore(alt.from(start), kAltAttribute, end) || endsBefore(spacedAlt.from(start), kSpacedAltAttribute, end))
+        if (inTag(text, kAltAttribute, start, end) || inTag(text, kSpacedAltAttribute, start, end))
             continue;
-        std::size_t quote = anchor.from(start);
-        std::size_t at = endsBefore(quote, kInsertionAnchor, end) ? quote + kInsertionAnchor.size()
-                                                                  : start + kTagStart.size();
+        std::size_t quote = text.substr(0, end).find(kInsertionAnchor, start);
+        std::size_t at = quote != npos ? quote + kInsertionAnchor.size() : start + kTagStart.size();
         insertions.push_back({at, random.Draw(static_cast<std::uint32_t>(phraseCount))});
     }
     return insertions;
@@ -75,15 +77,18 @@ std::string assemble(std::string_view text, const std::vector<Insertion>& insert
     std::size_t size = text.size();
     for (const auto& insertion : insertions)
         size += opening.size() + phraseAt(phrases, insertion.phrase).size() + closing.size();
-    std::string result;
-    result.reserve(size);
+    std::string result(size, '\0');
+    char* out = result.data();
+    auto put = [&out](std::string_view piece) { out = std::copy(piece.begin(), piece.end(), out); };
     std::size_t copied = 0;
     for (const auto& insertion : insertions) {
-        result.append(text.substr(copied, insertion.at - copied));
-        result.append(opening).append(phraseAt(phrases, insertion.phrase)).append(closing);
+        put(text.substr(copied, insertion.at - copied));
+        put(opening);
+        put(phraseAt(phrases, insertion.phrase));
+        put(closing);
         copied = insertion.at;
     }
-    result.append(text.substr(copied));
+    put(text.substr(copied));
     return result;
 }
 
