@@ -1,16 +1,19 @@
-// Decoding a 1 MB skin file: the LZH layer alone, and the whole reader with every
-// entry looked up. The baseline moves the same bytes through the decoder's one-byte
-// callbacks without decoding, so the ratio shows what the decoding itself costs.
+// The skin decoder against the plain LZH decoder of bench_lzh_plain.h, on three streams:
+// a 200 KB bitmap, 512 KB of bytes with a skewed distribution (few matches, short codes
+// for the common bytes and long ones for the rare, and about twenty tree rebuilds), and
+// a whole 1 MB skin file. Goal: faster than the plain decoder on every stream. The whole
+// reader and our encoder are timed too, for reference.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_lzh_plain.h"
+#include "bench/bench_ratio_reporter.h"
 #include "skin/Lzh.h"
 #include "skin/LzhEncoder.h"
 #include "skin/SkinRead.h"
@@ -74,28 +77,68 @@ void FillRawSkin(TMemoryStream& raw) {
   raw.WriteBuffer(OneMegabyteSkin().data(), static_cast<std::int64_t>(OneMegabyteSkin().size()));
 }
 
-void BM_CallbackBaseline(benchmark::State& state) {
-  const Bytes& input = OneMegabyteSkin();
-  for (auto _ : state) {
-    TMemoryStream output;
-    TLZH::TReadProc read = [&, at = std::size_t{0}](std::uint8_t* buffer, int, int& actual) mutable {
-      actual = at < input.size() ? 1 : 0;
-      if (actual) *buffer = input[at++];
-    };
-    TLZH::TWriteProc write = [&](const std::uint8_t* buffer, int count, int& actual) {
-      actual = static_cast<int>(output.Write(buffer, count));
-    };
-    for (std::int64_t i = 0; i < ContainerSize(); ++i) {
-      std::uint8_t byte;
-      int actual;
-      read(&byte, 1, actual);
-      write(&byte, 1, actual);
-    }
-    benchmark::DoNotOptimize(output.Size());
-  }
-  state.SetBytesProcessed(state.iterations() * ContainerSize());
+// 512 KB of bytes whose frequencies fall off steeply: a few bytes make most of the
+// stream, so codes are short for them and long for the rest.
+Bytes SkewedBytes(std::size_t size) {
+  std::mt19937 random(11);
+  std::geometric_distribution<int> pick(0.08);
+  Bytes bytes(size);
+  for (auto& byte : bytes) byte = static_cast<std::uint8_t>(std::min(pick(random), 255));
+  return bytes;
 }
-BENCHMARK(BM_CallbackBaseline)->Unit(benchmark::kMillisecond);
+
+struct Stream {
+  const char* name;
+  Bytes packed;
+  std::int32_t unpackedSize;
+};
+
+Stream Packed(const char* name, const Bytes& unpacked) {
+  return {name, LzhEncode(unpacked), static_cast<std::int32_t>(unpacked.size())};
+}
+
+constexpr int kStreamCount = 3;
+
+const std::vector<Stream>& Streams() {
+  static const std::vector<Stream> streams = [] {
+    const Bytes& skin = OneMegabyteSkin();
+    const auto declared = static_cast<std::int32_t>(TSkinReader::DeclaredSize(skin));
+    return std::vector<Stream>{
+        Packed("200 KB bitmap", SkinLikeBitmap(256, 260, 3)),
+        Packed("512 KB, skewed byte distribution", SkewedBytes(512 * 1024)),
+        {"1 MB skin file", Bytes(skin.begin() + 4, skin.end()), declared},
+    };
+  }();
+  return streams;
+}
+
+// Every stream, five times over, compared by the medians: a busy machine disturbs them less.
+void DecodeBenchmark(benchmark::internal::Benchmark* benchmark) {
+  benchmark->DenseRange(0, kStreamCount - 1)->Repetitions(5)->Unit(benchmark::kMillisecond);
+}
+
+template <typename Decode>
+void OverStream(benchmark::State& state, Decode decode) {
+  const Stream& stream = Streams()[static_cast<std::size_t>(state.range(0))];
+  for (auto _ : state) benchmark::DoNotOptimize(decode(stream));
+  state.SetBytesProcessed(state.iterations() * stream.unpackedSize);
+}
+
+void BM_PlainDecode(benchmark::State& state) {
+  OverStream(state, [](const Stream& stream) {
+    return pelmar::bench::PlainLzhDecoder().Decode(stream.packed, stream.unpackedSize).size();
+  });
+}
+BENCHMARK(BM_PlainDecode)->Apply(DecodeBenchmark);
+
+void BM_SkinDecode(benchmark::State& state) {
+  OverStream(state, [](const Stream& stream) {
+    TMemoryStream output;
+    LzhDecode(stream.packed, stream.unpackedSize, output);
+    return output.Size();
+  });
+}
+BENCHMARK(BM_SkinDecode)->Apply(DecodeBenchmark);
 
 // Runs body over the raw skin file once per iteration and counts the unpacked bytes.
 template <typename Body>
@@ -105,15 +148,6 @@ void OverRawSkin(benchmark::State& state, Body body) {
   for (auto _ : state) benchmark::DoNotOptimize(body(raw));
   state.SetBytesProcessed(state.iterations() * ContainerSize());
 }
-
-void BM_DecodeSkinFile(benchmark::State& state) {
-  OverRawSkin(state, [](const TMemoryStream& raw) {
-    TMemoryStream container;
-    TSkinReader::Decompress(raw, container);
-    return container.Size();
-  });
-}
-BENCHMARK(BM_DecodeSkinFile)->Unit(benchmark::kMillisecond);
 
 void BM_ReadSkinAndEveryEntry(benchmark::State& state) {
   OverRawSkin(state, [](const TMemoryStream& raw) {
@@ -136,39 +170,21 @@ void BM_EncodeSkinContainer(benchmark::State& state) {
 }
 BENCHMARK(BM_EncodeSkinContainer)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's speed so that the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      const double seconds = run.GetAdjustedRealTime() / 1e3;  // milliseconds per iteration
-      speed_[run.benchmark_name()] = ContainerSize() / seconds / 1e6;
-    }
-  }
-
-  void PrintRatios() const {
-    const double baseline = speed_.at("BM_CallbackBaseline");
-    std::printf("\nskin file: %zu bytes packed, %lld bytes unpacked (ratio %.2f)\n", OneMegabyteSkin().size(),
-                static_cast<long long>(ContainerSize()),
-                static_cast<double>(ContainerSize()) / static_cast<double>(OneMegabyteSkin().size()));
-    for (const auto& [name, mbPerSecond] : speed_) {
-      std::printf("%-28s %8.1f MB/s  %5.2fx the callback baseline's time\n", name.c_str(), mbPerSecond,
-                  baseline / mbPerSecond);
-    }
-  }
-
- private:
-  std::map<std::string, double> speed_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
+  pelmar::bench::RatioReporter reporter(pelmar::bench::RatioReporter::Time::Cpu);
+  pelmar::bench::RunAll(argc, argv, reporter);
+  std::printf("\nskin decoder's processor time against the plain decoder's, medians of five runs"
+              " (goal: below 1.00x on every stream):\n");
+  for (int stream = 0; stream < kStreamCount; ++stream) {
+    const std::string suffix = "/" + std::to_string(stream);
+    const double plain = reporter.Seconds("BM_PlainDecode" + suffix);
+    const double ours = reporter.Seconds("BM_SkinDecode" + suffix);
+    if (plain > 0 && ours > 0) {
+      std::printf("  %-44s %5.2fx  (%.1f ms against %.1f ms)\n", Streams()[stream].name, ours / plain, ours * 1e3,
+                  plain * 1e3);
+    }
+  }
   return 0;
 }

@@ -7,7 +7,7 @@ namespace pelmar {
 namespace {
 
 // Bytes are never fewer than characters: a text whose bytes fit is not counted.
-bool Fits(const std::string& text, std::size_t capacity) {
+bool Fits(std::string_view text, std::size_t capacity) {
     return text.size() <= capacity || platform::BoxLength(text) <= capacity;
 }
 
@@ -23,7 +23,9 @@ ProcessedFile ProcessFile(const std::string& path, const PhraseList& phrases, Ra
                           const ProcessOptions& options) {
     const std::string fullPath = platform::AbsolutePath(path);
     const std::string original = ReadFileBytes(fullPath, ReadLimit(options.textCapacity));
-    const std::string loaded = NormalizeLineBreaks(original);
+    // A file whose line breaks are CR LF already is not copied to be loaded.
+    const std::string normalized = HasOnlyCrLfLineBreaks(original) ? std::string() : NormalizeLineBreaks(original);
+    const std::string_view loaded = normalized.empty() ? std::string_view(original) : normalized;
     if (!Fits(loaded, options.textCapacity))
         throw ETextCapacity();
     AltTagResult rewritten = InsertAltTags(loaded, phrases, random);

@@ -30,6 +30,10 @@ public:
 
 std::string NormalizeLineBreaks(std::string_view text);
 
+// True when NormalizeLineBreaks would give the text back unchanged: every CR is followed
+// by an LF and every LF follows a CR.
+bool HasOnlyCrLfLineBreaks(std::string_view text);
+
 // The file's bytes as they are, at most `limit` + 1 of them (see platform::ReadWholeFile).
 // Throws ENotRegularFile or EFOpenError.
 std::string ReadFileBytes(const std::string& path, std::size_t limit = std::string::npos);

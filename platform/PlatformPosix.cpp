@@ -303,19 +303,24 @@ std::string ReadWholeFile(const std::string& path, std::size_t limit) {
     if (!S_ISREG(info.st_mode))
         throw NotRegularFileError();
     const std::size_t wanted = limit == std::string::npos ? limit : limit + 1;
-    std::string bytes;
-    bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), wanted));
-    char buffer[1 << 16];
-    while (bytes.size() < wanted) {
-        ssize_t got = ::read(fd.get(), buffer, std::min(sizeof buffer, wanted - bytes.size()));
+    // Read straight into the result, which has room for one byte more than the stated
+    // size, so that the usual file takes one read and one read that finds its end; never
+    // more than wanted.
+    std::string bytes(std::min(static_cast<std::size_t>(info.st_size) + 1, wanted), '\0');
+    std::size_t done = 0;
+    while (done < wanted) {
+        if (done == bytes.size())
+            bytes.resize(std::min(2 * bytes.size(), wanted));
+        ssize_t got = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throwErrno(errno);
         if (got == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        done += static_cast<std::size_t>(got);
     }
+    bytes.resize(done);
     return bytes;
 }
 

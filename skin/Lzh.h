@@ -20,20 +20,9 @@ class TLZH {
   // Produces exactly byteCount bytes (none when it is 0 or less). Input that ends early
   // reads as zero bits, so truncated or corrupt streams still yield byteCount bytes.
   void Decode(std::int32_t byteCount, const TWriteProc& write, const TReadProc& read);
-
- private:
-  struct Tables;
-
-  int GetBit();
-  int GetByte();
-  void Refill();
-  int DecodeChar(Tables& tables);
-  int DecodePosition();
-
-  const TReadProc* read_ = nullptr;
-  std::uint16_t bitBuffer_ = 0;  // valid bits are left-aligned
-  std::uint8_t bitCount_ = 0;
 };
 
-// Decodes a stream held in memory, writing the bytes to output at its position.
+// Decodes a stream held in memory, writing the bytes to output at its position. The same
+// decoder as TLZH's, without a call per byte: the input is read ahead and the output
+// written a block at a time.
 void LzhDecode(std::span<const std::uint8_t> input, std::int32_t byteCount, TStream& output);

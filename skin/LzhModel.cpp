@@ -65,6 +65,24 @@ int HuffmanTree::PathTo(int symbol, Path& bits) const {
   return depth;
 }
 
+// The list is sorted, so the run of nodes lighter than `weight` that starts at `from`
+// is measured in doubling steps and then halved, not walked node by node: runs of equal
+// frequencies, long while a stream's rare symbols are still being met, cost a few steps.
+int HuffmanTree::LastLighter(int from, unsigned weight) const {
+  int lighter = from;  // freq_[lighter] < weight
+  int heavier = from;
+  for (int step = 1;; step *= 2) {
+    heavier = std::min(lighter + step, T);  // the guard at T outweighs every node
+    if (freq_[heavier] >= weight) break;
+    lighter = heavier;
+  }
+  while (heavier - lighter > 1) {
+    const int middle = (lighter + heavier) / 2;
+    (freq_[middle] < weight ? lighter : heavier) = middle;
+  }
+  return lighter;
+}
+
 void HuffmanTree::Update(int symbol) {
   if (freq_[R] == MAX_FREQ) Rebuild();
   int c = parent_[symbol + T];
@@ -72,11 +90,8 @@ void HuffmanTree::Update(int symbol) {
     const unsigned k = ++freq_[c];
     // A node that now outweighs its right neighbours swaps places with the last of
     // the lighter ones, so that the list stays sorted.
-    int l = c + 1;
-    if (k > freq_[l]) {
-      while (k > freq_[++l]) {
-      }
-      --l;
+    if (k > freq_[c + 1]) {
+      const int l = LastLighter(c + 1, k);
       freq_[c] = freq_[l];
       freq_[l] = static_cast<std::uint16_t>(k);
 

@@ -69,6 +69,7 @@ class HuffmanTree {
 
  private:
   int LeafOf(int symbol) const { return parent_[symbol + T]; }
+  int LastLighter(int from, unsigned weight) const;
   void Rebuild();
   void LinkParents();
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/ProcessFile.h"
 #include "skin/WinSkinData.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Dialogs.h"
@@ -93,6 +94,8 @@ public:
     // One file through the tag insertion engine, its rewritten text shown in Mmo; returns
     // how many alt attributes were inserted.
     std::int32_t ProcessFile(const std::string& fileName);
+    // The same without showing the text: a batch run shows only its last file's.
+    pelmar::ProcessedFile RewriteFile(const std::string& fileName);
     // Writes the run log's text to `path` as plain text.
     void SaveRunLog(const std::string& path);
     // F12: asks for a file and saves the run log there.

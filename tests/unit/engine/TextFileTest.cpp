@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string>
 
 #include "engine/KeywordList.h"
@@ -20,6 +21,36 @@ TEST(NormalizeLineBreaks, MakesEveryKindOfLineBreakCrLfAndNothingElse) {
     EXPECT_EQ(NormalizeLineBreaks("end\n"), "end\r\n");
     EXPECT_EQ(NormalizeLineBreaks("no break"), "no break");
     EXPECT_EQ(NormalizeLineBreaks(std::string("\0\n", 2)), std::string("\0\r\n", 3));
+}
+
+// Byte by byte, as the rule reads: the fast scan must give the same text.
+std::string normalizedByteByByte(std::string_view text) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            result += "\r\n";
+            i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+TEST(NormalizeLineBreaks, AgreesWithTheByteByByteRuleAndKnowsWhenNothingChanges) {
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', '\r', '\n', '\0', ' '};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text(random() % 40, 'a');
+        for (char& c : text)
+            c = alphabet[random() % 5];
+        // Long stretches between breaks, as in real pages, now and then.
+        if (round % 10 == 0)
+            text.insert(random() % (text.size() + 1), std::string(300, 'x'));
+        const std::string expected = normalizedByteByByte(text);
+        ASSERT_EQ(NormalizeLineBreaks(text), expected) << ::testing::PrintToString(text);
+        ASSERT_EQ(HasOnlyCrLfLineBreaks(text), expected == text) << ::testing::PrintToString(text);
+    }
 }
 
 TEST(TextFile, LoadsWithCrLfAndSavesByteForByte) {

@@ -43,6 +43,14 @@ TEST(ReadWholeFile, ReadsOneByteBeyondTheLimitAndNoMore) {
     EXPECT_EQ(ReadWholeFile(folder.Write("small.html", "abc"), 3), "abc");
 }
 
+#ifdef __linux__
+// Files of the system's process folder state a size of 0 and still have content: the
+// read must not stop at the stated size.
+TEST(ReadWholeFile, ReadsPastASizeStatedTooSmall) {
+    EXPECT_NE(ReadWholeFile("/proc/self/status").find("Name:"), std::string::npos);
+}
+#endif
+
 TEST(ReadWholeFile, ReportsTheSystemsReasonForAMissingFile) {
     TempFolder folder;
     try {

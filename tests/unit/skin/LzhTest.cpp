@@ -169,6 +169,30 @@ TEST(LzhDecode, ProducesExactlyTheCountEvenInsideAMatch) {
   }
 }
 
+// The callback interface decodes the same bytes as the in-memory one, asking for one
+// input byte per call and handing over one output byte per call.
+TEST(LzhDecode, CallbacksGiveTheSameBytesAByteAtATime) {
+  const Bytes input = RandomBytes(70000, 6, 20);
+  const Bytes packed = LzhEncode(input);
+  Bytes output;
+  std::size_t at = 0;
+  bool byteAtATime = true;
+  TLZH().Decode(
+      static_cast<std::int32_t>(input.size()),
+      [&](const std::uint8_t* buffer, int count, int& actual) {
+        byteAtATime &= count == 1;
+        output.insert(output.end(), buffer, buffer + count);
+        actual = count;
+      },
+      [&](std::uint8_t* buffer, int requested, int& actual) {
+        byteAtATime &= requested == 1;
+        actual = at < packed.size() ? 1 : 0;
+        if (actual) *buffer = packed[at++];
+      });
+  EXPECT_EQ(output, input);
+  EXPECT_TRUE(byteAtATime);
+}
+
 TEST(LzhDecode, CountOfZeroOrLessProducesNothingAndReadsNothing) {
   int reads = 0;
   int writes = 0;

@@ -127,6 +127,15 @@ TEST_F(BatchRunTest, TextTheCurrentFileBoxCannotHoldIsRefusedBeforeTheFileIsTouc
     EXPECT_EQ(MainForm->Mmo->Text(), kOneTagDone);
 }
 
+// A run fills the box only with its last file's text; ProcessFile on its own shows its file's.
+TEST_F(BatchRunTest, ProcessFileAloneShowsTheRewrittenTextInTheCurrentFileBox) {
+    Files({"a.html"});
+    Start(false);
+    EXPECT_EQ(MainForm->ProcessFile(work + "a.html"), 1);
+    EXPECT_EQ(MainForm->Mmo->Text(), kOneTagDone);
+    EXPECT_EQ(ReadFile(work + "a.html"), kOneTagDone);
+}
+
 TEST_F(BatchRunTest, PhrasesComeFromTheKeywordBoxAsItIsNow) {
     Files({"a.html"});
     WriteFile(work + "b.html", "<img src=\"b\" >");
