@@ -68,6 +68,8 @@ const TClassInfo& TCustomForm::StaticClass() {
             P::Boolean("AlphaBlend", &C::AlphaBlend, &C::SetAlphaBlend).Default(false),
             P::Integer("AlphaBlendValue", &C::AlphaBlendValue, &C::SetAlphaBlendValue).Default(255),
             P::Boolean("KeyPreview", &C::KeyPreview, &C::SetKeyPreview).Default(false),
+            P::Integer("TextHeight", &C::TextHeight, &C::SetTextHeight).Default(0),
+            P::Integer("TextWidth", &C::TextWidth, &C::SetTextWidth).Default(0),
             P::Component("Menu", &C::Menu, &C::SetMenu),
             P::Component("ActiveControl", &C::ActiveControl, &C::SetActiveControl),
             P::Event("OnCreate", &C::OnCreate),
@@ -136,9 +138,10 @@ void TCustomForm::SetClientHeightProp(int h) {
 }
 
 void TCustomForm::Loaded() {
-    const int w = loadedClientWidth_ >= 0 ? loadedClientWidth_ : ClientWidth();
-    const int h = loadedClientHeight_ >= 0 ? loadedClientHeight_ : ClientHeight();
+    int w = loadedClientWidth_ >= 0 ? loadedClientWidth_ : ClientWidth();
+    int h = loadedClientHeight_ >= 0 ? loadedClientHeight_ : ClientHeight();
     loadedClientWidth_ = loadedClientHeight_ = -1;
+    ScaleToFont(w, h);
     TWinControl::Loaded();  // no longer loading: the size takes effect and the layout follows
     SetClientSize(w, h);
 }

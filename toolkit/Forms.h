@@ -15,6 +15,8 @@
 //                        tracking (Hint, OnHint, ShowHint, HintColor, HintPause,
 //                        HintShortPause, HintHidePause) with a tool-tip window.
 //   TScreen              Screen: the forms in the order they were created.
+//   TTextMeasures        how a form's font measures: form files record the designer's, and a
+//                        form read where its font measures differently scales its controls.
 //
 // Forms are made with Application->CreateForm(ref) or TCustomForm::Create<T>(owner): the
 // object is constructed, then its form file is read from the program's RCDATA resource named
@@ -53,6 +55,16 @@ constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = I
 using TShortCut = std::uint16_t;
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 TShortCut ShortCut(WORD key, TShiftState shift);
+
+// How a font measures on the screen, in pixels: the height of a line, and the width of
+// kTextMeasureSample (every letter and the spaces of ordinary text, so that the width follows
+// the face's proportions as captions use them).
+struct TTextMeasures {
+    int Height = 0;
+    int Width = 0;
+};
+inline constexpr const char* kTextMeasureSample = "The quick brown fox jumps over the lazy dog";
+TTextMeasures MeasureText(const TFont& font);
 
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
@@ -130,6 +142,16 @@ public:
     // Menu shortcuts: the main menu gets the first chance.
     virtual bool IsShortCut(TShortCut shortCut);
 
+    // The measures of the form's font that its form file was laid out for (TextHeight,
+    // TextWidth; 0: not recorded). A form read where its font measures differently scales
+    // the positions and sizes of its controls and its client size, each axis by the ratio of
+    // its own measure, so that every text keeps the room the designer gave it; the recorded
+    // measures are then this machine's. Raise EPropertyError below 0.
+    int TextHeight() const { return designed_.Height; }
+    void SetTextHeight(int pixels);
+    int TextWidth() const { return designed_.Width; }
+    void SetTextWidth(int pixels);
+
     void SetVisible(bool visible) override;
     RECT ClientRect() const override;
 
@@ -165,6 +187,9 @@ private:
     // takes its height from the client area, is only known once the whole file is read.
     void SetClientWidthProp(int w);
     void SetClientHeightProp(int h);
+    // Scales the controls (and the client size read from the file) from the recorded
+    // measures to the font's measures here.
+    void ScaleToFont(int& clientWidth, int& clientHeight);
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -182,6 +207,7 @@ private:
     bool destroyed_ = false;
     int loadedClientWidth_ = -1;
     int loadedClientHeight_ = -1;
+    TTextMeasures designed_;
 };
 
 class TForm : public TCustomForm {

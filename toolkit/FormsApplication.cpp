@@ -14,6 +14,10 @@ namespace {
 // The application and the screen exist for the whole run of the program.
 struct TGlobals {
     TGlobals() {
+        // The forms freed below use their classes' records (names, property tables), which
+        // are statics made on first use: made after these globals they would be gone by
+        // then, and a form freed at exit wrote into freed memory. Make them first.
+        (void)TForm::StaticClass();
         Screen = new TScreen(nullptr);
         Application = new TApplication(nullptr);
     }

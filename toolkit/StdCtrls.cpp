@@ -211,10 +211,28 @@ void TRadioButton::CreateHandleExtras() { SendMessageA(Handle(), BM_SETCHECK, ch
 void TRadioButton::SetChecked(bool on) {
     checked_ = on;
     if (HandleAllocated()) SendMessageA(Handle(), BM_SETCHECK, on, 0);
-    if (!on || !Parent()) return;
-    for (int i = 0; i < Parent()->ControlCount(); ++i)
-        if (auto* sibling = dynamic_cast<TRadioButton*>(Parent()->Controls(i)); sibling && sibling != this)
-            sibling->SetChecked(false);
+    if (!Parent()) return;
+    if (on)
+        for (int i = 0; i < Parent()->ControlCount(); ++i)
+            if (auto* sibling = dynamic_cast<TRadioButton*>(Parent()->Controls(i)); sibling && sibling != this)
+                sibling->SetChecked(false);
+    UpdateGroupTabStops(Parent());
+}
+
+void TRadioButton::SetParent(TWinControl* parent) {
+    TWinControl* previous = Parent();
+    TButtonControl::SetParent(parent);
+    UpdateGroupTabStops(previous);
+    UpdateGroupTabStops(parent);
+}
+
+void TRadioButton::UpdateGroupTabStops(TWinControl* parent) {
+    if (!parent || parent->ComponentState().Contains(csDestroying)) return;
+    std::vector<TRadioButton*> group;
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        if (auto* radio = dynamic_cast<TRadioButton*>(parent->Controls(i))) group.push_back(radio);
+    const bool anySelected = std::any_of(group.begin(), group.end(), [](TRadioButton* r) { return r->checked_; });
+    for (TRadioButton* radio : group) radio->SetTabStop(radio->checked_ || !anySelected);
 }
 
 // Only a click that selects the button is a click: a selected button stays selected.

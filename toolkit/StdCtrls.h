@@ -10,7 +10,8 @@
 //                    OnClick (restoring a saved choice must not look like a user's click).
 //                    The arrow keys move the focus to the next (Down, Right) or previous
 //                    (Up, Left) enabled radio button of the same parent in tab order, round
-//                    the group, and select it as a click does.
+//                    the group, and select it as a click does. Tab stops at one button of a
+//                    group, the selected one; at each while none is selected.
 //   TCustomEdit      EDIT: BorderStyle, bevels in the non-client area, MaxLength, ReadOnly,
 //                    OnChange on every change of the text.
 //   TCustomMemo      multi-line EDIT with Lines, ScrollBars, WordWrap, WantTabs (Tab types a
@@ -174,6 +175,7 @@ public:
 
     bool Checked() const { return checked_; }
     void SetChecked(bool on);
+    void SetParent(TWinControl* parent) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -182,6 +184,8 @@ protected:
     void KeyDown(WORD& key, TShiftState shift) override;
 
 private:
+    // Makes the selected radio button of `parent` its group's one Tab stop.
+    static void UpdateGroupTabStops(TWinControl* parent);
     // The radio button after (or before) this one among its parent's, wrapping; null when
     // this is the only one that can take the focus.
     TRadioButton* NextInGroup(bool forward) const;

@@ -8,6 +8,8 @@ object AboutBox: TAboutBox
   Font.Color = clBlack
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
+  TextHeight = 13
+  TextWidth = 211
   AlphaBlend = True
   AlphaBlendValue = 240
   Position = poScreenCenter

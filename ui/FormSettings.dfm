@@ -10,6 +10,8 @@ object FrmSettings: TFrmSettings
   AlphaBlendValue = 245
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
+  TextHeight = 13
+  TextWidth = 211
   ShowHint = True
   ActiveControl = btnOk
   OnCreate = FormCreate

@@ -4,11 +4,14 @@
 
 #include <string>
 
+#include "tests/win32/DesignedSize.h"
 #include "tests/win32/about/AboutTestSupport.h"
 #include "ui/FormAbout.h"
 #include "ui/FormMain.h"
 
 using pelmar::testing::ClickAt;
+using pelmar::testing::DesignedHeight;
+using pelmar::testing::DesignedWidth;
 using pelmar::testing::RecordingShell;
 
 namespace {
@@ -44,8 +47,8 @@ protected:
 TEST_F(AboutBox, ShowsTheVersionTheNoticeAndTheHomePageLinkOnAFixedDimmedWindow) {
     Open();
     EXPECT_EQ(box->Caption(), "About");
-    EXPECT_EQ(box->ClientWidth(), 429);
-    EXPECT_EQ(box->ClientHeight(), 271);
+    EXPECT_EQ(box->ClientWidth(), DesignedWidth(*box, 429));
+    EXPECT_EQ(box->ClientHeight(), DesignedHeight(*box, 271));
     EXPECT_EQ(box->Color(), 13160660);
     EXPECT_EQ(box->AlphaBlendValue(), 240);
     EXPECT_TRUE(box->AlphaBlend());
@@ -98,8 +101,9 @@ TEST_F(AboutBox, EachShowingIsANewBoxWhoseLinkIsBlueAgain) {
         box = TCustomForm::Create<TAboutBox>(nullptr);
         const TColor colourAtOpening = box->InternetLabel->Font()->Color();
         if (followLink) {
-            PostMessageA(box->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(170, 250));
-            PostMessageA(box->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(170, 250));
+            const POINT link = Inside(*box->InternetLabel);
+            PostMessageA(box->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(link.x, link.y));
+            PostMessageA(box->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(link.x, link.y));
         }
         PostMessageA(box->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 120));
         PostMessageA(box->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(400, 120));

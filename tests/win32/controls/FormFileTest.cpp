@@ -2,6 +2,9 @@
 // written back, and read by name as a skin engine reads them.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "ControlsTestSupport.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
@@ -187,5 +190,77 @@ TEST(FormFile, PropertiesByNameAsTheSkinEngineReadsThem) {
     EXPECT_EQ(GetPropText(*form->FindComponent("Panel1"), "Checked"), std::nullopt);
     EXPECT_FALSE(SetPropText(*form->FindComponent("lblVersion"), "MultiLine", "True"));
     EXPECT_EQ(GetPropText(*form->FindComponent("PageControl"), "MultiLine"), "False");
+    form->Free();
+}
+
+namespace {
+
+// A form laid out for a font that measured `height` and `width` (0: not recorded).
+std::string ScaledForm(int height, int width) {
+    return "object Scaled: TForm\n  ClientWidth = 400\n  ClientHeight = 300\n  TextHeight = " + std::to_string(height) +
+           "\n  TextWidth = " + std::to_string(width) + R"(
+  object Box: TGroupBox
+    Left = 20
+    Top = 10
+    Width = 201
+    Height = 100
+    object Inner: TButton
+      Left = 10
+      Top = 20
+      Width = 75
+      Height = 25
+    end
+  end
+  object Corner: TButton
+    Left = 300
+    Top = 250
+    Width = 80
+    Height = 30
+    Anchors = [akRight, akBottom]
+  end
+end
+)";
+}
+
+}  // namespace
+
+TEST(FormFile, AFontThatMeasuresOtherwiseScalesTheLayoutByEachAxisRatio) {
+    const TTextMeasures here = MeasureText(TFont());
+    using Edges = std::array<LONG, 4>;  // left, top, right, bottom
+    struct Case {
+        const char* what;
+        int height, width;  // recorded
+        Edges box, inner, corner;
+        SIZE client;
+    };
+    const Edges box{20, 10, 221, 110}, inner{10, 20, 85, 45}, corner{300, 250, 380, 280};
+    const Case cases[] = {
+        {"recorded as here", here.Height, here.Width, box, inner, corner, {400, 300}},
+        {"nothing recorded", 0, 0, box, inner, corner, {400, 300}},
+        // Edges are scaled, so a right edge rounds as a left edge does (110.5 to 111).
+        {"twice as wide there", here.Height, 2 * here.Width, {10, 10, 111, 110}, {5, 20, 43, 45}, {150, 250, 190, 280},
+         {200, 300}},
+        {"twice as tall there", 2 * here.Height, here.Width, {20, 5, 221, 55}, {10, 10, 85, 23}, {300, 125, 380, 140},
+         {400, 150}},
+    };
+    auto edges = [](TForm& form, const char* name) {
+        const RECT r = Find<TControl>(form, name)->BoundsRect();
+        return Edges{r.left, r.top, r.right, r.bottom};
+    };
+    for (const Case& c : cases) {
+        TForm* form = new TForm(nullptr);
+        ReadComponent(*form, ScaledForm(c.height, c.width));
+        EXPECT_EQ(edges(*form, "Box"), c.box) << c.what;
+        EXPECT_EQ(edges(*form, "Inner"), c.inner) << c.what;
+        EXPECT_EQ(edges(*form, "Corner"), c.corner) << c.what;
+        EXPECT_EQ(form->ClientWidth(), c.client.cx) << c.what;
+        EXPECT_EQ(form->ClientHeight(), c.client.cy) << c.what;
+        // The recorded measures are this machine's now, as the layout is.
+        EXPECT_EQ(form->TextWidth(), c.width ? here.Width : 0) << c.what;
+        EXPECT_EQ(form->TextHeight(), c.height ? here.Height : 0) << c.what;
+        form->Free();
+    }
+    TForm* form = new TForm(nullptr);
+    EXPECT_THROW(ReadComponent(*form, ScaledForm(13, -1)), EReadError);
     form->Free();
 }

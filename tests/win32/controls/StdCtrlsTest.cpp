@@ -91,6 +91,45 @@ TEST(StdCtrls, ArrowKeysSelectTheNextRadioButtonOfTheSameParentRoundTheGroup) {
     EXPECT_EQ(clicks.size(), 4u);
 }
 
+namespace {
+
+// The controls that Tab focuses in turn, from `start` round to it again.
+std::vector<TWinControl*> TabWalk(TWinControl* start) {
+    start->SetFocus();
+    std::vector<TWinControl*> stops;
+    for (int i = 0; i < 20; ++i) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        Pump(10);
+        TWinControl* focused = FindControl(GetFocus());
+        if (focused == start) break;
+        stops.push_back(focused);
+    }
+    return stops;
+}
+
+}  // namespace
+
+TEST(StdCtrls, TabStopsAtTheSelectedRadioButtonOfAGroupOnly) {
+    RadioScene s;
+    auto* first = Make<TButton>(s.form);
+    first->SetTabOrder(0);
+    s.form->Show();
+    Pump();
+    using Stops = std::vector<TWinControl*>;
+    EXPECT_EQ(TabWalk(first), (Stops{s.off, s.tips, s.status, s.elsewhere})) << "none selected: each";
+    s.tips->SetChecked(true);
+    auto* late = Make<TRadioButton>(s.group);  // joins a group that has a selection
+    EXPECT_EQ(TabWalk(first), (Stops{s.tips, s.elsewhere}));
+    s.tips->SetFocus();
+    PostMessageA(s.tips->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    Pump(10);
+    EXPECT_TRUE(s.status->Checked()) << "the arrow keys still move the selection";
+    EXPECT_EQ(TabWalk(first), (Stops{s.status, s.elsewhere}));
+    s.status->SetParent(s.form);  // leaves the group: the group has no selection left
+    EXPECT_EQ(TabWalk(first), (Stops{s.off, s.tips, late, s.status}))
+        << "its new group's selection is the new group's stop";
+}
+
 TEST(StdCtrls, CheckBoxClicksStepThroughItsStates) {
     FormScene s;
     auto* box = Make<TCheckBox>(s.form);

@@ -1,5 +1,6 @@
 // The settings window: how it opens and closes, the hint time it sets, and the status bar
 // that a new hint choice clears.
+#include "tests/win32/DesignedSize.h"
 #include "tests/win32/ProgramFixture.h"
 
 namespace {
@@ -33,8 +34,8 @@ TEST_F(SettingsWindow, OpensHiddenAndShowsWithOkFocusedAsDefault) {
     EXPECT_EQ(alpha, 245);
     RECT client;
     GetClientRect(form.Handle(), &client);
-    EXPECT_EQ(client.right, 524);
-    EXPECT_EQ(client.bottom, 335);
+    EXPECT_EQ(client.right, pelmar::testing::DesignedWidth(form, 524));
+    EXPECT_EQ(client.bottom, pelmar::testing::DesignedHeight(form, 335));
     // Only the close box: no minimise or maximise.
     EXPECT_FALSE(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 }
