@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Pelmar.exe and starts it under Wine on a demo site. The program is copied into a
-# temporary folder with the demo keywords beside it, and the site into a folder next to it,
+# temporary folder with the demo keywords and our default skin ("skin.skn") beside it, and
+# the site into a folder next to it,
 # so the repository's files are never changed and the first start shows the first-run page.
 # With DISPLAY set the program opens on that display and the script waits until it is
 # closed; without one it starts under Xvfb, saves a screenshot, prints its path and closes.
@@ -12,11 +13,11 @@ tools/install-deps.sh
 build=$(realpath -m "${PELMAR_BUILD_DIR:-build/windows}")
 cmake --preset windows -B "$build" >/dev/null
 echo "Building Pelmar.exe (the first build takes a few minutes)"
-cmake --build "$build" --target Pelmar >/dev/null
+cmake --build "$build" --target Pelmar skins >/dev/null
 
 work=$(mktemp -d)
 mkdir "$work/program"
-cp "$build/app/Pelmar.exe" demo/Keywords.txt "$work/program/"
+cp "$build/app/Pelmar.exe" demo/Keywords.txt "$build/skins/skin.skn" "$work/program/"
 cp -r demo/site "$work/site"
 echo "Program: $work/program/Pelmar.exe"
 echo "Demo site: $work/site (the folder the program starts in)"

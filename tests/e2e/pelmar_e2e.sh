@@ -3,13 +3,16 @@
 # demo site, started under Wine and driven by keys and clicks as a user would. Checks the
 # rewritten files, the run log in the window and the settings file written at exit, and
 # saves screenshots of every window into SHOT_DIR, printing their paths.
-# Usage: tests/e2e/pelmar_e2e.sh PELMAR_EXE WINDOWTEXT_EXE WINEPREFIX SHOT_DIR
+# With SKINS_DIR it then starts the program with each of our skins beside it and saves
+# screenshots of the skinned windows.
+# Usage: tests/e2e/pelmar_e2e.sh PELMAR_EXE WINDOWTEXT_EXE WINEPREFIX SHOT_DIR [SKINS_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 exe=$(realpath "${1:?usage: pelmar_e2e.sh PELMAR_EXE WINDOWTEXT_EXE WINEPREFIX SHOT_DIR}")
 window_text=$(realpath "${2:?}")
 prefix=$(realpath -m "${3:?}")
 shots=$(realpath -m "${4:?}")
+skins=${5:+$(realpath "$5")}
 
 # Inside tools/with-wine.sh (display and wineserver of this prefix ready) run at once;
 # otherwise set that environment up first.
@@ -236,6 +239,36 @@ size_of "$main"
 key "$main" ctrl+F4
 check "the program ends again" ended
 check "the settings file is rewritten the same" settings_hold_defaults
+
+# ---- Skinned runs -------------------------------------------------------------------------
+# The main window's frame is as the skin draws it: a pixel of its title bar has the colour of
+# the skin's own title image, not the system's caption.
+for skin in ${skins:+skin graphite}; do
+  echo "== skinned with $skin.skn"
+  cp "$skins/$skin.skn" "$program/skin.skn"
+  start_pelmar
+  sleep 1  # the skin is applied a quarter of a second after the window shows
+  shot "9-$skin-main-active" "$main"
+  key "$main" ctrl+t
+  settings=$(window_named Settings)
+  check "the settings window opens skinned with $skin" test -n "$settings"
+  [[ -n "$settings" ]] && shot "9-$skin-settings" "$settings" && shot "9-$skin-main-inactive" "$main"
+  [[ -n "$settings" ]] && key "$settings" Return
+  click "$main" "${menu_help[@]}"
+  key "$main" Down
+  key "$main" Return
+  about=$(window_named About)
+  check "Help > About opens from the skinned menu bar with $skin" test -n "$about"
+  if [[ -n "$about" ]]; then
+    sleep 1
+    shot "9-$skin-about" "$about"
+    size_of "$about"
+    click "$about" $((WIDTH - 30)) $((HEIGHT / 2))  # the box's background closes it
+  fi
+  key "$main" ctrl+F4
+  check "the skinned program ends with $skin" ended
+  ended || kill "$wine_pid" 2>/dev/null || true
+done
 
 echo "screenshots in $shots"
 if ((failures)); then

@@ -25,6 +25,7 @@
 inline void TakeDownProgram() {
     SettingsSaved = true;  // taking the windows down is no exit of the program
     Application->OnHint = {};
+    EndProgram();
     if (FrmSettings) FrmSettings->Free();
     FrmSettings = nullptr;
     if (MainForm) MainForm->Free();

@@ -186,14 +186,7 @@ TEST(SkinDataTest, ARefusedSkinKeepsTheEarlierRecords) {
     std::vector<std::string> warnings;
     auto previous = pelmar::platform::SetWarningSink(
         [&](const std::string&, const std::string& text) { warnings.push_back(text); });
-    // A container of an unknown version, compressed as a skin file is.
-    std::vector<std::uint8_t> container = BuildSkinContainer(kNewestSkinVersion, {});
-    container[0] = 0x39;
-    const std::vector<std::uint8_t> packed = LzhEncode(container);
-    std::vector<std::uint8_t> file(4 + packed.size());
-    file[0] = static_cast<std::uint8_t>(container.size());
-    std::copy(packed.begin(), packed.end(), file.begin() + 4);
-    data.SetSkinBytes(file);
+    data.SetSkinBytes(skintest::OtherVersionSkinFile());
     EXPECT_FALSE(data.LoadSkin());
     pelmar::platform::SetWarningSink(previous);
     EXPECT_TRUE(data.Empty());

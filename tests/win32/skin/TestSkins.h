@@ -2,10 +2,12 @@
 // Small skin files built inside the tests: a definition text and images, packed with our
 // own writer, loaded into a skin component.
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "skin/LzhEncoder.h"
 #include "skin/SkinWrite.h"
 #include "skin/WinSkinData.h"
 #include "toolkit/BmpCodec.h"
@@ -47,6 +49,18 @@ struct TTestSkin {
         return BuildSkinFile(version, entries);
     }
 };
+
+// A skin file whose container has a version the reader does not know, compressed as a skin
+// file is.
+inline std::vector<std::uint8_t> OtherVersionSkinFile() {
+    std::vector<std::uint8_t> container = BuildSkinContainer(kNewestSkinVersion, {});
+    container[0] = 0x39;
+    const std::vector<std::uint8_t> packed = LzhEncode(container);
+    std::vector<std::uint8_t> file(4 + packed.size());
+    file[0] = static_cast<std::uint8_t>(container.size());
+    std::copy(packed.begin(), packed.end(), file.begin() + 4);
+    return file;
+}
 
 // Loads the skin into data; true when the reader accepted it.
 inline bool Load(TSkinData& data, const TTestSkin& skin) {

@@ -43,18 +43,6 @@ skintest::TTestSkin FrameSkin(const std::string& personality, const std::string&
 
 TColor PixelAt(HDC dc, int x, int y) { return static_cast<TColor>(GetPixel(dc, x, y)); }
 
-void Pump(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(1);
-    } while (GetTickCount() < end);
-}
-
 SkinnedForm::SkinnedForm(const skintest::TTestSkin& skin, TFormBorderStyle style)
     : form_(new TForm(nullptr)), skin_(new TSkinData(form_)) {
     form_->SetBorderStyle(style);

@@ -11,6 +11,7 @@
 #include "skin/WinSkinData.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/WinSkinForm.h"
+#include "tests/support/Pump.h"
 #include "tests/win32/skin/TestSkins.h"
 #include "toolkit/Forms.h"
 
@@ -60,6 +61,6 @@ private:
     TSkinData* skin_;
 };
 
-void Pump(int milliseconds = 30);
+using pelmar::testing::Pump;
 
 }  // namespace frametest

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ToolkitTestControls.h"
+#include "tests/support/Pump.h"
 #include "toolkit/WindowHook.h"
 
 namespace {
@@ -95,7 +96,7 @@ TEST(SkinSeams, AWindowlessControlIsPaintedThroughItsOwnHook) {
     });
     form->Show();
     UpdateWindow(form->Handle());
-    PumpMessages();
+    pelmar::testing::Pump();
     EXPECT_GT(hooked, 0);
     EXPECT_EQ(box->paints, 0);
     hook.Remove();
