@@ -18,8 +18,6 @@ constexpr UINT SKM_CAPTIONACTION = 13588;
 // Sent to its window for caption buttons with a visibility code from 1000 to 2000: wParam is
 // the code, lParam the action; an answer above 0 shows the button.
 constexpr UINT SKM_CAPTIONVISIBLE = 13589;
-// Posted by a scroll-bar skinner whose control re-created its window (wParam).
-constexpr UINT SKM_RESKINCHILD = 13591;
 // lParam is a screen point: open the menu-bar item under it.
 constexpr UINT SKM_OPENMENUAT = 13592;
 // Switches one control skinner off (wParam 0) or on (wParam above 0).

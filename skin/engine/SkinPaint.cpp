@@ -125,3 +125,10 @@ void DrawMenuBarBand(HDC dc, const TRect& target, const TDataSkinObject& menuBar
     slice.tileCentre = menuBar.Tile == 1;
     PaintNineSlice(dc, target, menuBar.Image, slice);
 }
+
+HFONT CreateNonClientFont(LOGFONTA NONCLIENTMETRICSA::*font) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+    return CreateFontIndirectA(&(metrics.*font));
+}

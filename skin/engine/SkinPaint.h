@@ -40,3 +40,7 @@ void DrawTextBackground(HDC dc, const TRect& target, const TDataSkinTitle& title
 // one, ends LeftWidth and RightWidth wide kept, the middle tiled when Tile (the skin's
 // TileMenu) is 1 and stretched otherwise.
 void DrawMenuBarBand(HDC dc, const TRect& target, const TDataSkinObject& menuBar, bool active);
+
+// A new font of the system's non-client metrics (its caption font, its menu font, …); null
+// when the system does not say.
+HFONT CreateNonClientFont(LOGFONTA NONCLIENTMETRICSA::*font);

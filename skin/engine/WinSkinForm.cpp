@@ -4,6 +4,7 @@
 #include "skin/engine/NCObjects.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/SkinMessages.h"
+#include "skin/engine/SkinPaint.h"
 #include "skin/engine/SystemMenu.h"
 #include "skin/engine/WinSkinMenu.h"
 #include "toolkit/ExtCtrls.h"
@@ -15,13 +16,6 @@ namespace {
 // The property under which a subclassed window finds its frame skinner.
 constexpr const char* kSkinnerProperty = "PelmarFrameSkinner";
 constexpr int kHoverIntervalMs = 250;
-
-HFONT CreateCaptionFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-    return CreateFontIndirectA(&metrics.lfCaptionFont);
-}
 
 // The system keeps WS_SYSMENU on some windows for the taskbar's sake: on a system of major
 // version above 4 and minor version 0, for application windows and windows without owner.
@@ -36,7 +30,7 @@ bool KeepsSystemMenuStyle(DWORD exStyle, HWND owner, bool mdiChild) {
 }  // namespace
 
 TWinSkinForm::TWinSkinForm()
-    : titleBuffer_(std::make_unique<TBitmap>()), captionFont_(CreateCaptionFont()),
+    : titleBuffer_(std::make_unique<TBitmap>()), captionFont_(CreateNonClientFont(&NONCLIENTMETRICSA::lfCaptionFont)),
       doubleClickTime_(GetDoubleClickTime()) {
     titleBuffer_->SetPixelFormat(pf24bit);
 }
@@ -211,18 +205,6 @@ void TWinSkinForm::ReleaseButtons() {
     buttons_.clear();
 }
 
-void TWinSkinForm::SkinChild(HWND child) {
-    // Control skinners come with their own selection; until one claims the child, the child
-    // keeps its own look.
-    (void)child;
-}
-
-void TWinSkinForm::ReleaseChildSkinners() {
-    for (auto& skinner : childSkinners_)
-        if (!skinner->Dead()) skinner->Detach();
-    childSkinners_.clear();
-}
-
 void TWinSkinForm::StopHoverTimer() {
     if (hoverTimer_) hoverTimer_->SetEnabled(false);
 }
@@ -247,7 +229,6 @@ void TWinSkinForm::StopCommon(bool destroying) {
     StopHoverTimer();
     formHook_.reset();
     RestoreProcedure();
-    ReleaseChildSkinners();
     if (form_ && !destroying) form_->SetColor(formColour_);
 }
 

@@ -4,8 +4,8 @@
 //
 // It subclasses the window, makes its non-client area as wide as the skin's border bitmaps,
 // paints borders, title bar, caption text and caption buttons from the skin, hit-tests and
-// animates the buttons, shapes the window with a region where the skin's borders are magenta,
-// and keeps the control skinners of the window's children. Everything it changes on the
+// animates the buttons, and shapes the window with a region where the skin's borders are
+// magenta. Everything it changes on the
 // window it puts back when it is unskinned (Unskin) or when the window goes (Release).
 
 #include <functional>
@@ -26,15 +26,6 @@ class TWinSysButton;
 class TSkinSystemMenu;
 class TWinSkinMenu;
 struct TMessage;
-
-// A skinner of one child control that the frame skinner created and must detach.
-class TChildSkinner {
-public:
-    virtual ~TChildSkinner() = default;
-    virtual HWND Window() const = 0;
-    virtual bool Dead() const = 0;
-    virtual void Detach() = 0;
-};
 
 enum TFrameKind { fkOrdinary = 0, fkMDIFrame = 1, fkMDIChild = 2 };
 
@@ -58,7 +49,6 @@ public:
     void RebuildButtons();
     void ReleaseButtons();
     void Repaint();
-    void SkinChild(HWND child);
     // Paints the frame into dc, or into the window's own DC when dc is null.
     void PaintFrame(HDC dc = nullptr);
     void MDIChildMaximizedChanged(bool maximized);
@@ -135,7 +125,6 @@ private:
     void CaptureIcon();
     void StripSystemMenuStyle();
     void RestoreSystemMenuStyle();
-    void ReleaseChildSkinners();
     void StopCommon(bool destroying);
     void OnHoverTimer();
     void FormHook(TMessage& message, const std::function<void(TMessage&)>& next);
@@ -185,7 +174,6 @@ private:
     DWORD doubleClickTime_ = 0;
     TColor formColour_ = clBtnFace;
     std::vector<std::unique_ptr<TWinSysButton>> buttons_;
-    std::vector<std::unique_ptr<TChildSkinner>> childSkinners_;
     TNCObject* hot_ = nullptr;
     TFrameState state_ = fsAttached;
     bool sysMenuStripped_ = false;

@@ -66,13 +66,6 @@ bool TWinSkinForm::HandleAlways(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
             if (state_ == fsAttached) Start();
             result = 0;
             return true;
-        case SKM_RESKINCHILD:
-            std::erase_if(childSkinners_, [wParam](const auto& s) {
-                return s->Window() == reinterpret_cast<HWND>(wParam);
-            });
-            SkinChild(reinterpret_cast<HWND>(wParam));
-            result = 0;
-            return true;
         case SKM_QUERYSKINNED:
             PostMessageA(window_, SKM_ANNOUNCE, 0, kSkinSignature);
             result = 1;

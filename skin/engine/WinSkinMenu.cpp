@@ -13,17 +13,10 @@ namespace {
 
 constexpr int kMaxCaption = 80;
 
-HFONT CreateMenuFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-    return CreateFontIndirectA(&metrics.lfMenuFont);
-}
-
 // The system's menu font, selected into a DC for as long as this lives.
 class TMenuFont {
 public:
-    explicit TMenuFont(HDC dc) : dc_(dc), font_(CreateMenuFont()), old_(SelectObject(dc, font_)) {}
+    explicit TMenuFont(HDC dc) : dc_(dc), font_(CreateNonClientFont(&NONCLIENTMETRICSA::lfMenuFont)), old_(SelectObject(dc, font_)) {}
     TMenuFont(const TMenuFont&) = delete;
     TMenuFont& operator=(const TMenuFont&) = delete;
     ~TMenuFont() {

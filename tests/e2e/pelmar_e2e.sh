@@ -111,6 +111,12 @@ run_after_warning() {
   [[ -n "$warning" ]] && key "$warning" Return
   check "Enter closes the backup warning" gone Warning
 }
+open_about() {  # Help > About from the menu bar; prints the about box's window
+  click "$main" "${menu_help[@]}" >&2
+  key "$main" Down
+  key "$main" Return
+  window_named About
+}
 wait_for() {  # wait_for COMMAND...: until it succeeds, at most 10 s
   for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
   return 1
@@ -204,10 +210,7 @@ if [[ -n "$settings" ]]; then
   check "OK hides the settings window" gone Settings
 fi
 
-click "$main" "${menu_help[@]}"
-key "$main" Down
-key "$main" Return
-about=$(window_named About)
+about=$(open_about)
 check "Help > About shows the about box" test -n "$about"
 if [[ -n "$about" ]]; then
   sleep 1
@@ -254,10 +257,7 @@ for skin in ${skins:+skin graphite}; do
   check "the settings window opens skinned with $skin" test -n "$settings"
   [[ -n "$settings" ]] && shot "9-$skin-settings" "$settings" && shot "9-$skin-main-inactive" "$main"
   [[ -n "$settings" ]] && key "$settings" Return
-  click "$main" "${menu_help[@]}"
-  key "$main" Down
-  key "$main" Return
-  about=$(window_named About)
+  about=$(open_about)
   check "Help > About opens from the skinned menu bar with $skin" test -n "$about"
   if [[ -n "$about" ]]; then
     sleep 1

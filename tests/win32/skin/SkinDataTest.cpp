@@ -270,3 +270,18 @@ TEST(SkinDataTest, GuardedScrollBarInfoReadsARealScrollBar) {
 }
 
 }  // namespace
+
+TEST(SkinDataTest, AControlSkinHandlerCanHandBackAnotherSkinner) {
+    TSkinData data(nullptr);
+    TComponent replacement(nullptr);
+    data.OnSkinControl = [&](TComponent*, TSkinData*, TControl*, TControl*, std::string className,
+                             TComponent*& skinner) {
+        if (className == "TButton") skinner = &replacement;
+    };
+    TComponent* chosen = nullptr;
+    data.OnSkinControl(&data, &data, nullptr, nullptr, "TButton", chosen);
+    EXPECT_EQ(chosen, &replacement);
+    chosen = nullptr;
+    data.OnSkinControl(&data, &data, nullptr, nullptr, "TEdit", chosen);
+    EXPECT_EQ(chosen, nullptr);
+}

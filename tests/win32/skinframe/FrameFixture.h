@@ -28,14 +28,16 @@ constexpr TColor kMagenta = 0xFF00FF;
 
 // Two frames of a border strip, side by side (left, right) or stacked (title, bottom).
 std::vector<std::uint8_t> BorderStrip(bool stacked, int across, int along, TColor active, TColor inactive,
-                                      int cornerSize = 0);
+                                      int cornerSize = 0, TColor corner = kCorner);
 // A caption button image: `frames` frames of 16 x 14, frame n filled with 0x10 * n in green.
 std::vector<std::uint8_t> ButtonStrip(int frames);
 TColor ButtonFrameColour(int frame);
 
 // The definition and images of the test skin; `personality` adds keys to its Personality
-// section, `sections` whole sections.
-skintest::TTestSkin FrameSkin(const std::string& personality = "", const std::string& sections = "");
+// section, `sections` whole sections. With cutCorners the side borders' corners are magenta
+// and marked transparent, so the window region leaves them out.
+skintest::TTestSkin FrameSkin(const std::string& personality = "", const std::string& sections = "",
+                              bool cutCorners = false);
 
 // Reads the colour of a device context's pixel as a TColor.
 TColor PixelAt(HDC dc, int x, int y);
