@@ -32,7 +32,7 @@ bool KeepsSystemMenuStyle(DWORD exStyle, HWND owner, bool mdiChild) {
 TWinSkinForm::TWinSkinForm()
     : titleBuffer_(std::make_unique<TBitmap>()), captionFont_(CreateNonClientFont(&NONCLIENTMETRICSA::lfCaptionFont)),
       doubleClickTime_(GetDoubleClickTime()) {
-    titleBuffer_->SetPixelFormat(pf24bit);
+    titleBuffer_->SetPixelFormat(pf32bit);
 }
 
 TWinSkinForm::~TWinSkinForm() {

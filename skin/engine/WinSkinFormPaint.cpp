@@ -172,26 +172,28 @@ void TWinSkinForm::PaintFrame(HDC given) {
 void TWinSkinForm::PaintTitleBar(HDC dc, int width) {
     const int height = borders_.top;
     if (height <= 0 || width <= 0) return;
-    TScratch buffer(width, height);
-    composing_ = buffer.Dc();
+    // One buffer for the skinner's life: making a bitmap costs more than the whole title.
+    if (titleBuffer_->Width() != width || titleBuffer_->Height() != height) titleBuffer_->SetSize(width, height);
+    const HDC buffer = titleBuffer_->Canvas()->Handle();
+    composing_ = buffer;
     if (showState_ == ssMinimised) {
         RECT all{0, 0, width, height};
         HBRUSH face = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(skin_->Colours().ButtonFace)));
-        FillRect(buffer.Dc(), &all, face);
+        FillRect(buffer, &all, face);
         DeleteObject(face);
     } else {
-        BitBlt(buffer.Dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        BitBlt(buffer, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     }
-    DrawBorderPart(buffer.Dc(), RECT{borders_.left, 0, width - borders_.right, height}, skin_->Border(2), bpTitle,
+    DrawBorderPart(buffer, RECT{borders_.left, 0, width - borders_.right, height}, skin_->Border(2), bpTitle,
                    active_);
     const TCaptionState state = CaptionState();
     for (const auto& button : buttons_) button->Update(state);
-    PaintCaptionText(buffer.Dc(), width);
+    PaintCaptionText(buffer, width);
     LayoutButtons(width);
     for (const auto& button : buttons_)
         if (button->Enabled()) button->Paint();
     composing_ = nullptr;
-    BitBlt(dc, 0, 0, width, height, buffer.Dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
 }
 
 void TWinSkinForm::LayoutButtons(int width) {
