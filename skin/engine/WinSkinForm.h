@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "platform/Win.h"
+#include "skin/engine/FrameCache.h"
 #include "skin/engine/FrameRules.h"
+#include "skin/engine/WindowSubclass.h"
 #include "toolkit/Graphics.h"
 
 class TSkinData;
@@ -25,6 +27,7 @@ class TNCObject;
 class TWinSysButton;
 class TSkinSystemMenu;
 class TWinSkinMenu;
+class TMDIClientSkin;
 struct TMessage;
 
 enum TFrameKind { fkOrdinary = 0, fkMDIFrame = 1, fkMDIChild = 2 };
@@ -52,6 +55,9 @@ public:
     // Paints the frame into dc, or into the window's own DC when dc is null.
     void PaintFrame(HDC dc = nullptr);
     void MDIChildMaximizedChanged(bool maximized);
+    // The window's menu was replaced (an MDI child's menu came or went): the painted bar
+    // takes it and the native bar goes.
+    void MenuChanged();
 
     HWND Handle() const { return window_; }
     TCustomForm* Form() const { return form_; }
@@ -112,8 +118,6 @@ private:
     bool NcLeftDoubleClick(WPARAM hit, LPARAM lParam, LRESULT& result);
     bool NcRightButtonDown(WPARAM hit, LPARAM lParam);
     LRESULT CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam);
-    void Subclass();
-    void RestoreProcedure();
     void ReadStyles();
     void ComputeBorders();
     void Start();
@@ -128,7 +132,9 @@ private:
     void StopCommon(bool destroying);
     void OnHoverTimer();
     void FormHook(TMessage& message, const std::function<void(TMessage&)>& next);
-    void PaintTitleBar(HDC dc, int width);
+    TFrameLook CurrentLook();
+    void ComposeSides(const TFrameLook& look);
+    void ComposeTitleBar(const TFrameLook& look);
     void PaintCaptionText(HDC dc, int width);
     RECT MenuBand(int width) const;
     void RestoreMenuBar();
@@ -140,8 +146,7 @@ private:
     TCustomForm* form_ = nullptr;
     TSkinData* skin_ = nullptr;
     std::string className_;
-    WNDPROC previousProc_ = nullptr;
-    bool unicode_ = false;
+    TWindowSubclass subclass_;
     std::unique_ptr<TWindowHook> formHook_;
     DWORD style_ = 0;
     DWORD exStyle_ = 0;
@@ -160,12 +165,13 @@ private:
     SIZE nativeFrame_{};
     HMENU nativeMenu_ = nullptr;
     HMENU systemMenu_ = nullptr;
-    std::unique_ptr<TBitmap> titleBuffer_;
-    HDC composing_ = nullptr;  // the title buffer's DC while the title bar is composed
+    TFrameCache frameCache_;
+    HDC composing_ = nullptr;  // the title strip's DC while the title bar is composed
     TBitmap iconBitmap_;
     HFONT captionFont_ = nullptr;
     std::unique_ptr<TSkinSystemMenu> systemMenuSkin_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
+    std::unique_ptr<TMDIClientSkin> mdiClient_;
     std::unique_ptr<TTimer> hoverTimer_;
     HRGN region_ = nullptr;
     SIZE regionSize_{};

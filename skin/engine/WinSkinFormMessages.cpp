@@ -77,12 +77,8 @@ bool TWinSkinForm::HandleAlways(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
 
 void TWinSkinForm::Destroying(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     state_ = fsDestroying;
-    const WNDPROC previous = previousProc_;
-    const bool unicode = unicode_;
-    const HWND window = window_;
     Release();
-    result = unicode ? CallWindowProcW(previous, window, WM_NCDESTROY, wParam, lParam)
-                     : CallWindowProcA(previous, window, WM_NCDESTROY, wParam, lParam);
+    result = subclass_.RestoreAndPass(WM_NCDESTROY, wParam, lParam);
     state_ = fsDead;
 }
 
