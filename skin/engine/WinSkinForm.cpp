@@ -2,6 +2,7 @@
 
 #include "skin/WinSkinData.h"
 #include "skin/engine/MDIClientSkin.h"
+#include "skin/engine/MenuOwnerDraw.h"
 #include "skin/engine/NCObjects.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/SkinMessages.h"
@@ -51,6 +52,13 @@ void TWinSkinForm::AttachForm(TSkinData* skin, TCustomForm* form) {
             *form, [this](TMessage& m, const TWndMethod& next) { FormHook(m, next); });
     formColour_ = form->Color();
     form->SetColor(skin->Colours().ButtonFace);
+    OwnerDrawMenus(true);
+}
+
+void TWinSkinForm::OwnerDrawMenus(bool on) {
+    if (!form_ || !skin_) return;
+    if (skin_->SkinControls().Contains(xcPopupMenu)) MakeMenusOwnerDrawn(*form_, *skin_, on);
+    if (skin_->SkinControls().Contains(xcMenuItem)) MakeMainMenuOwnerDrawn(*form_, *skin_, on);
 }
 
 void TWinSkinForm::Attach(TSkinData* skin, HWND window) {
@@ -221,7 +229,10 @@ void TWinSkinForm::StopCommon(bool destroying) {
     formHook_.reset();
     mdiClient_.reset();
     if (!destroying) subclass_.Restore();
-    if (form_ && !destroying) form_->SetColor(formColour_);
+    if (form_ && !destroying) {
+        OwnerDrawMenus(false);
+        form_->SetColor(formColour_);
+    }
 }
 
 void TWinSkinForm::Release() {

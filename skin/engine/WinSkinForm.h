@@ -28,6 +28,7 @@ class TWinSysButton;
 class TSkinSystemMenu;
 class TWinSkinMenu;
 class TMDIClientSkin;
+class TMenuItem;
 struct TMessage;
 
 enum TFrameKind { fkOrdinary = 0, fkMDIFrame = 1, fkMDIChild = 2 };
@@ -105,6 +106,11 @@ private:
     LRESULT NcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT SysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT SetText(WPARAM wParam, LPARAM lParam);
+    // Items of the skinned bar's drop-downs.
+    TMenuItem* ToolkitMenuItem(UINT command) const;
+    bool MeasureMenuItem(LPARAM lParam, LRESULT& result);
+    bool DrawMenuItem(LPARAM lParam, LRESULT& result);
+    bool MenuCommand(WPARAM wParam, LRESULT& result);
     void Destroying(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool Started() const { return state_ == fsRunning || state_ == fsRefreshing || state_ == fsResizing; }
     bool PlainChild() const { return child_ && frameKind_ != fkMDIChild; }
@@ -130,6 +136,8 @@ private:
     void StripSystemMenuStyle();
     void RestoreSystemMenuStyle();
     void StopCommon(bool destroying);
+    // The form's menus drawn by the engine (as the skin's SkinControls ask), or not.
+    void OwnerDrawMenus(bool on);
     void OnHoverTimer();
     void FormHook(TMessage& message, const std::function<void(TMessage&)>& next);
     TFrameLook CurrentLook();

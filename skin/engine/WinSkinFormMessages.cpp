@@ -54,7 +54,10 @@ bool TWinSkinForm::HandleAlways(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
             const bool systemMenu = HIWORD(lParam) != 0 && static_cast<LONG>(reinterpret_cast<LONG_PTR>(
                                                                reinterpret_cast<HMENU>(wParam))) >= 0;
             EnsureSkinManager().SetNextMenuKind(systemMenu ? mkSystemMenu : mkMenuBar);
-            return false;
+            result = CallPrevious(msg, wParam, lParam);
+            // The program may have rebuilt the menu's items as it opened.
+            if (menuBar_) menuBar_->MenuOpening(reinterpret_cast<HMENU>(wParam));
+            return true;
         }
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
@@ -103,6 +106,12 @@ bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
         case WM_SETTEXT:
             result = SetText(wParam, lParam);
             return true;
+        case WM_MEASUREITEM:
+            return MeasureMenuItem(lParam, result);
+        case WM_DRAWITEM:
+            return DrawMenuItem(lParam, result);
+        case WM_COMMAND:
+            return MenuCommand(wParam, result);
         case SKM_OPENMENUAT:
             if (menuBar_)
                 if (TMenuBtn* item = menuBar_->ItemAt(ToWindow(lParam))) menuBar_->OpenItem(*item);

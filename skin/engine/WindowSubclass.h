@@ -19,7 +19,8 @@ public:
     void Install(HWND window, WNDPROC proc, void* owner);
     // Puts the window's procedure back (nothing when it is not installed).
     void Restore();
-    // Puts the procedure back and hands the window its last message, WM_NCDESTROY.
+    // Puts the procedure back and hands on the last message the skinner sees (the window
+    // is being destroyed).
     LRESULT RestoreAndPass(UINT msg, WPARAM wParam, LPARAM lParam);
     bool Installed() const { return previous_ != nullptr; }
     HWND Window() const { return window_; }
