@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "toolkit/Forms.h"
+
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>() {
     static const TEnumInfo info{"TTabStyle", {"tsTabs", "tsButtons", "tsFlatButtons"}};
@@ -55,6 +57,20 @@ void TCustomTabControl::CreateParams(TCreateParams& p) {
     // Tabs at a side are drawn one above the other, which the control does only in rows.
     if (tabPosition_ == tpLeft || tabPosition_ == tpRight) p.Style |= TCS_VERTICAL | TCS_MULTILINE;
     if (tabPosition_ == tpBottom || tabPosition_ == tpRight) p.Style |= TCS_BOTTOM;  // the same bit as TCS_RIGHT
+    // Some platforms' tab controls draw the focus rectangle whatever the window's UI state.
+    if (const TCustomForm* form = GetParentForm(this); form && !form->FocusCuesShown()) p.Style |= TCS_FOCUSNEVER;
+}
+
+void TCustomTabControl::WndProc(TMessage& m) {
+    const bool hidingFocus = HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & TCS_FOCUSNEVER);
+    if (hidingFocus && m.Msg == WM_UPDATEUISTATE && LOWORD(m.WParam) == UIS_CLEAR &&
+        (HIWORD(m.WParam) & UISF_HIDEFOCUS)) {
+        SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) & ~TCS_FOCUSNEVER);
+        Invalidate();
+    }
+    // The style that hides the rectangle also keeps a click from focusing the control.
+    if (hidingFocus && m.Msg == WM_LBUTTONDOWN && CanFocus()) SetFocus();
+    TWinControl::WndProc(m);
 }
 
 void TCustomTabControl::Restyle() {

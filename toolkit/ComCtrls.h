@@ -7,6 +7,8 @@
 //                 visible page after it (else the one before it); with no visible tab, no page
 //                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine,
 //                 TabPosition (the side the tabs are on; left and right tabs are stacked).
+//                 The focused tab shows its focus rectangle once the keyboard has been used
+//                 in the form (TCustomForm::FocusCuesShown).
 //   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
 //   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
 //                 otherwise Panels (text, width, alignment, bevel; in form files a collection:
@@ -64,6 +66,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void AdjustClientRect(RECT& rect) const override;
+    void WndProc(TMessage& message) override;
 
 private:
     void Restyle();
