@@ -246,7 +246,9 @@ class TCustomMemo;
 
 // A memo's lines, kept in its text: each line ends with CR LF except perhaps the last, and
 // an empty last line is not counted. Setting the whole text turns every line break into
-// CR LF; Text reads the memo's text byte for byte.
+// CR LF; Text reads the memo's text byte for byte. Add puts a line at the end without
+// reading the text back, so that a log of thousands of lines takes each new one as fast
+// as the first; a text not ending in a line break gets one first.
 class TMemoStrings : public TStrings {
     TOOLKIT_CLASS(TMemoStrings, TStrings)
 
@@ -259,6 +261,7 @@ public:
     void Clear() override;
     std::string Text() const override;
     void SetText(std::string_view text) override;
+    int Add(const std::string& s) override;
 
 private:
     TCustomMemo& memo_;
@@ -291,6 +294,10 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The window is made empty and filled once PrepareEmptyWindow has set its limit: a
+    // window made with more text than its default limit is not made at all.
+    void CreateHandleExtras() override;
+    virtual void PrepareEmptyWindow() {}
     void WndProc(TMessage& message) override;
     // The error raised when text does not fit.
     [[noreturn]] virtual void CapacityError() const;
@@ -298,9 +305,17 @@ protected:
     virtual int CharPos(const std::string& text, size_t offset) const;
     // How many characters the memo holds at most (MaxLength, else no limit of its own).
     virtual size_t Capacity();
+    // How many characters the window holds.
+    virtual size_t WindowLength();
 
 private:
+    friend class TMemoStrings;
+    // Puts `line` after the last line and returns its index; a line that does not fit
+    // leaves the text as it was and raises the capacity error.
+    int AppendLine(const std::string& line);
+
     std::unique_ptr<TMemoStrings> lines_;
+    bool filling_ = false;  // the new window takes the text
     TScrollStyle scrollBars_ = ssNone;
     bool wordWrap_ = true;
     TAlignment alignment_ = taLeftJustify;
