@@ -480,14 +480,18 @@ void TCustomRichEdit::CreateParams(TCreateParams& p) {
 
 void TCustomRichEdit::CreateHandleExtras() {
     TCustomMemo::CreateHandleExtras();
-    HWND h = Handle();
-    if (MaxLength() > 0) SendMessageA(h, EM_EXLIMITTEXT, 0, MaxLength());
-    // The text mode can change only while the window is empty.
-    const std::string text = GetText();
-    SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    SendMessageA(h, EM_SETTEXTMODE, plainText_ ? TM_PLAINTEXT : TM_RICHTEXT, 0);
-    SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     ApplyColors();
+}
+
+void TCustomRichEdit::PrepareEmptyWindow() {
+    HWND h = Handle();
+    const std::string text = TControl::GetText();
+    const int needed = std::max(TextLimit(), CharPos(text, text.size()));
+    SendMessageA(h, EM_EXLIMITTEXT, 0, MaxLength() > 0 ? MaxLength() : needed);
+    // The text mode can change only while the window is empty and has nothing to undo
+    // (taking its font may leave a step to undo).
+    SendMessageA(h, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageA(h, EM_SETTEXTMODE, plainText_ ? TM_PLAINTEXT : TM_RICHTEXT, 0);
 }
 
 void TCustomRichEdit::SetPlainText(bool on) {
@@ -514,6 +518,11 @@ void TCustomRichEdit::WndProc(TMessage& m) {
 }
 
 void TCustomRichEdit::CapacityError() const { throw EOutOfResources("RichEdit line insertion error"); }
+
+size_t TCustomRichEdit::WindowLength() {
+    GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
+    return static_cast<size_t>(SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+}
 
 size_t TCustomRichEdit::Capacity() {
     return HandleAllocated() ? static_cast<size_t>(TextLimit()) : TCustomMemo::Capacity();

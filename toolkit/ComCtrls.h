@@ -310,11 +310,14 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleExtras() override;
+    // The limit (MaxLength; without it at least the text to show) and the text mode.
+    void PrepareEmptyWindow() override;
     void WndProc(TMessage& message) override;
     [[noreturn]] void CapacityError() const override;
     int CharPos(const std::string& text, size_t offset) const override;
     // The window's text limit: programs may not pass it either.
     size_t Capacity() override;
+    size_t WindowLength() override;
 
 private:
     void ApplyColors();
