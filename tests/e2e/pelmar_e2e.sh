@@ -36,6 +36,11 @@ check() {  # check DESCRIPTION COMMAND...
   if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
 finish() {
+  local status=$?
+  if ((status != 0)) && [[ -s "$work/wine.log" ]]; then
+    echo "--- the program's last output"
+    tail -n 40 "$work/wine.log"
+  fi
   if [[ -n "$wine_pid" ]] && kill -0 "$wine_pid" 2>/dev/null; then kill "$wine_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
