@@ -112,7 +112,8 @@ run_after_warning() {
   local warning
   warning=$(window_named Warning)
   check "$1 shows the backup warning" test -n "$warning"
-  [[ "$1" == F9 ]] && [[ -n "$warning" ]] && shot 2-backup-warning "$warning"
+  # Found as soon as it is mapped: its first paint comes a moment later.
+  [[ "$1" == F9 ]] && [[ -n "$warning" ]] && sleep 0.5 && shot 2-backup-warning "$warning"
   [[ -n "$warning" ]] && key "$warning" Return
   check "Enter closes the backup warning" gone Warning
 }
