@@ -79,6 +79,7 @@ public:
     DWORD PlatformVersion() const { return version_; }
     HWND MDIClient() const { return mdiClient_; }
     void SetMDIFrame(HWND client, TWinControl* frame) { mdiClient_ = client, mdiFrame_ = frame; }
+    TWinControl* MDIFrame() const { return mdiFrame_; }
     const std::vector<std::unique_ptr<TWinSkinForm>>& FormSkinners() const { return formSkinners_; }
     const std::vector<TSkinData*>& SkinComponents() const { return components_; }
     const std::vector<std::unique_ptr<TPopupMenuSkinner>>& MenuSkinners() const { return menuSkinners_; }

@@ -140,6 +140,7 @@ private:
     void OwnerDrawMenus(bool on);
     void OnHoverTimer();
     void FormHook(TMessage& message, const std::function<void(TMessage&)>& next);
+    void DialogChar(TMessage& message);
     TFrameLook CurrentLook();
     void ComposeSides(const TFrameLook& look);
     void ComposeTitleBar(const TFrameLook& look);

@@ -253,14 +253,28 @@ void TWinSkinForm::FormHook(TMessage& m, const std::function<void(TMessage&)>& n
             return;
         case CM_DIALOGCHAR:
             next(m);
-            if (m.Result || !menuBar_ || GetKeyState(VK_MENU) >= 0) return;
-            if (TMenuBtn* item = menuBar_->FindAccelItem(static_cast<char>(m.WParam))) {
-                menuBar_->OpenItem(*item);
-                m.Result = 1;
-            }
+            if (!m.Result) DialogChar(m);
             return;
         default:
             break;
     }
     next(m);
+}
+
+// An Alt+character the form left alone opens the painted bar's item with that accelerator;
+// without one here, the window whose menu the user sees may have it: an MDI child's frame,
+// or the main form for a form that is not modal.
+void TWinSkinForm::DialogChar(TMessage& m) {
+    if (menuBar_ && GetKeyState(VK_MENU) < 0)
+        if (TMenuBtn* item = menuBar_->FindAccelItem(static_cast<char>(m.WParam))) {
+            menuBar_->OpenItem(*item);
+            m.Result = 1;
+            return;
+        }
+    TWinControl* other = nullptr;
+    if (frameKind_ == fkMDIChild && SkinManager())
+        other = SkinManager()->MDIFrame();
+    else if (form_ && !form_->Modal())
+        other = Application->MainForm();
+    if (other && other != form_) m.Result = other->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
 }

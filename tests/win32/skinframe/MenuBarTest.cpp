@@ -6,6 +6,7 @@
 #include "skin/engine/MenuOwnerDraw.h"
 #include "skin/engine/SkinMessages.h"
 #include "skin/engine/WinSkinMenu.h"
+#include "toolkit/WindowHook.h"
 
 using namespace menutest;
 using frametest::SkinnedForm;
@@ -276,4 +277,21 @@ TEST(MenuBar, PopupMenuWindowsAreAdoptedByKindAndPaintedFromTheSkin) {
         EXPECT_EQ(border, kBackBorder) << c.name;
         EXPECT_EQ(item, kBackCentre) << c.name << ": the background through the item's open frame";
     }
+}
+
+TEST(MenuBar, AnAltCharacterWithNoItemHereGoesOnToTheMainForm) {
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    ASSERT_EQ(Application->MainForm(), main);
+    std::vector<WPARAM> seen;
+    TWindowHook record(*main, [&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == CM_DIALOGCHAR) seen.push_back(m.WParam);
+        next(m);
+    });
+    {
+        auto form = FormWithMenu();
+        form->Form().Perform(CM_DIALOGCHAR, 'z', 0);
+    }
+    EXPECT_EQ(seen, std::vector<WPARAM>{'z'});
+    main->Free();
 }
