@@ -129,6 +129,7 @@ struct TTracking {
     HHOOK hook = nullptr;
     bool onPopupItem = false;  // the selected item opens a sub-menu of its own
     bool atTopLevel = true;    // the selection is in the drop-down itself, not a sub-menu
+    bool firstSeen = false;    // the menu has had its first message
     POINT lastPointer{-1, -1};
 } gTracking;
 
@@ -143,10 +144,20 @@ TMenuBtn* TWinSkinMenu::Neighbour(const TMenuBtn& item, int step) const {
     return nullptr;
 }
 
+// A drop-down opened from the painted bar starts on its first item, as one opened from the
+// native bar by the keyboard does. Not when the user's first message is a key: the menu
+// takes a key it has handled off the queue by its kind, and would take the posted one.
+void TWinSkinMenu::SelectFirstItem(const MSG& first) {
+    if (gTracking.firstSeen) return;
+    gTracking.firstSeen = true;
+    if (first.message < WM_KEYFIRST || first.message > WM_KEYLAST) PostMessageA(first.hwnd, WM_KEYDOWN, VK_DOWN, 0);
+}
+
 LRESULT CALLBACK TWinSkinMenu::MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
     const LRESULT next = CallNextHookEx(gTracking.hook, code, wParam, lParam);
     if (next || code != MSGF_MENU || !gTracking.bar || gTracking.target) return next;
     auto& msg = *reinterpret_cast<MSG*>(lParam);
+    SelectFirstItem(msg);
     TWinSkinMenu& bar = *gTracking.bar;
     const bool rightToLeft = bar.frame_.RightToLeft();
     TMenuBtn* target = nullptr;

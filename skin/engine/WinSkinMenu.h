@@ -47,6 +47,7 @@ public:
 
 private:
     static LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam);
+    static void SelectFirstItem(const MSG& first);
     // Shows one item's drop-down; returns the item the user moved to, or null.
     TMenuBtn* Track(TMenuBtn& item);
     TMenuBtn* Neighbour(const TMenuBtn& item, int step) const;

@@ -114,6 +114,19 @@ TEST(MenuBar, KeysAndThePointerMoveAlongTheBarWrappingAtItsEnds) {
     }
 }
 
+TEST(MenuBar, ADropDownOpensOnItsFirstItem) {
+    auto form = FormWithMenu();
+    TWinSkinMenu& bar = BarOf(*form);
+    bool firstHighlighted = false;
+    int ticks = 0;
+    MenuScript script([&] {
+        firstHighlighted = (GetMenuState(bar.TrackedMenu(), 0, MF_BYPOSITION) & MF_HILITE) != 0;
+        return ++ticks < 2;  // the first tick may be the first message the menu sees
+    });
+    bar.OpenItem(*bar.Items()[0]);
+    EXPECT_TRUE(firstHighlighted);
+}
+
 TEST(MenuBar, AnItemWithoutSubMenuSendsItsCommandAndOpensNothing) {
     int clicks = 0;
     auto form = FormWithMenu("Go", [&](TMainMenu& menu) { menu.Items()->Items(3)->OnClick = [&](TObject*) { ++clicks; }; });
@@ -284,11 +297,11 @@ TEST(MenuBar, AnAltCharacterWithNoItemHereGoesOnToTheMainForm) {
     Application->CreateForm(main);
     ASSERT_EQ(Application->MainForm(), main);
     std::vector<WPARAM> seen;
-    TWindowHook record(*main, [&](TMessage& m, const TWndMethod& next) {
-        if (m.Msg == CM_DIALOGCHAR) seen.push_back(m.WParam);
-        next(m);
-    });
     {
+        TWindowHook record(*main, [&](TMessage& m, const TWndMethod& next) {
+            if (m.Msg == CM_DIALOGCHAR) seen.push_back(m.WParam);
+            next(m);
+        });
         auto form = FormWithMenu();
         form->Form().Perform(CM_DIALOGCHAR, 'z', 0);
     }
