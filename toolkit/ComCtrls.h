@@ -15,6 +15,11 @@
 //                 the range with Wrap); with an Associate beside it (same parent), it sits at
 //                 that control's right and shows Position as its text. OnChanging may refuse
 //                 a step; OnClick tells which arrow stepped.
+//   TProgressBar  a comctl32 progress bar: Position within Min..Max, StepIt adds Step;
+//                 Orientation (a vertical bar fills upwards), Smooth.
+//   TTrackBar     a comctl32 track bar: Position within Min..Max moved by the user's keys
+//                 and mouse (OnChange), tick marks every Frequency on the TickMarks side(s),
+//                 a selected range SelStart..SelEnd, Orientation.
 //   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
 //                 MaxLength is its text limit (0 keeps the platform's default); text from
 //                 the program is held to the limit too (some platforms stretch the limit
@@ -32,6 +37,10 @@ enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TUDOrientation { udHorizontal, udVertical };
 enum TUDBtnType { btNext, btPrev };
+enum TProgressBarOrientation { pbHorizontal, pbVertical };
+enum TTrackBarOrientation { trHorizontal, trVertical };
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle { tsNone, tsAuto, tsManual };
 
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>();
@@ -41,6 +50,17 @@ template <>
 const TEnumInfo& EnumInfo<TStatusPanelBevel>();
 template <>
 const TEnumInfo& EnumInfo<TUDOrientation>();
+template <>
+const TEnumInfo& EnumInfo<TProgressBarOrientation>();
+template <>
+const TEnumInfo& EnumInfo<TTrackBarOrientation>();
+template <>
+const TEnumInfo& EnumInfo<TTickMark>();
+template <>
+const TEnumInfo& EnumInfo<TTickStyle>();
+
+// `value` pulled into min..max, except while a form file is read (the range may follow).
+int PositionInRange(const TComponent& control, int value, int min, int max);
 
 class TTabSheet;
 
@@ -289,6 +309,103 @@ class TUpDown : public TCustomUpDown {
 
 public:
     using TCustomUpDown::TCustomUpDown;
+};
+
+// ---------------------------------------------------------------------------------------
+
+class TProgressBar : public TWinControl {
+    TOOLKIT_CLASS(TProgressBar, TWinControl)
+
+public:
+    explicit TProgressBar(TComponent* owner);
+
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int Position() const { return position_; }
+    void SetPosition(int value);
+    int Step() const { return step_; }
+    void SetStep(int value) { step_ = value; }
+    TProgressBarOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TProgressBarOrientation orientation);
+    bool Smooth() const { return smooth_; }
+    void SetSmooth(bool on);
+    // Position += Step (or `delta`), staying within the range.
+    void StepIt() { StepBy(step_); }
+    void StepBy(int delta) { SetPosition(position_ + delta); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void Loaded() override;
+
+private:
+    void UpdateWindow();
+
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    int step_ = 10;
+    TProgressBarOrientation orientation_ = pbHorizontal;
+    bool smooth_ = false;
+};
+
+class TTrackBar : public TWinControl {
+    TOOLKIT_CLASS(TTrackBar, TWinControl)
+
+public:
+    explicit TTrackBar(TComponent* owner);
+
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int Position() const { return position_; }
+    void SetPosition(int value);
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int value);
+    int LineSize() const { return lineSize_; }
+    void SetLineSize(int value);
+    int PageSize() const { return pageSize_; }
+    void SetPageSize(int value);
+    int SelStart() const { return selStart_; }
+    void SetSelStart(int value);
+    int SelEnd() const { return selEnd_; }
+    void SetSelEnd(int value);
+    TTrackBarOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TTrackBarOrientation orientation);
+    TTickMark TickMarks() const { return tickMarks_; }
+    void SetTickMarks(TTickMark marks);
+    TTickStyle TickStyle() const { return tickStyle_; }
+    void SetTickStyle(TTickStyle style);
+    bool SliderVisible() const { return sliderVisible_; }
+    void SetSliderVisible(bool on);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
+
+private:
+    void UpdateWindow();
+    void Restyle(bool changed);
+
+    int min_ = 0;
+    int max_ = 10;
+    int position_ = 0;
+    int frequency_ = 1;
+    int lineSize_ = 1;
+    int pageSize_ = 2;
+    int selStart_ = 0;
+    int selEnd_ = 0;
+    TTrackBarOrientation orientation_ = trHorizontal;
+    TTickMark tickMarks_ = tmBottomRight;
+    TTickStyle tickStyle_ = tsAuto;
+    bool sliderVisible_ = true;
 };
 
 // ---------------------------------------------------------------------------------------
