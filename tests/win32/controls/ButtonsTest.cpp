@@ -2,6 +2,7 @@
 // files, and speed buttons that stay down in groups.
 #include <gtest/gtest.h>
 
+#include "PaintedPixel.h"
 #include "PropertyTable.h"
 #include "toolkit/Buttons.h"
 
@@ -41,20 +42,6 @@ void MakeGlyph(TBitmap& glyph, std::initializer_list<TColor> frames) {
         x += 8;
     }
     glyph.Canvas()->SetPixel(0, 7, clFuchsia);
-}
-
-TColor PixelOf(TWinControl& control, int x, int y) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, control.Width(), control.Height());
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    SendMessageA(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    const auto pixel = static_cast<TColor>(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return pixel;
 }
 
 }  // namespace
@@ -121,10 +108,10 @@ TEST(GlyphButtons, TheGlyphIsKeptInTheFormFileAndDrawnInTheStatesFrame) {
     ASSERT_EQ(button->Glyph()->Width(), 16);
     again.form->Show();
     Pump();
-    EXPECT_EQ(PixelOf(*button, 16, 20), clRed);
-    EXPECT_NE(PixelOf(*button, 13, 23), clFuchsia);  // the transparent colour shows the face
+    EXPECT_EQ(PaintedPixel(*button, 16, 20), clRed);
+    EXPECT_NE(PaintedPixel(*button, 13, 23), clFuchsia);  // the transparent colour shows the face
     button->SetEnabled(false);
-    EXPECT_EQ(PixelOf(*button, 16, 20), clBlue);  // the second frame is the disabled one
+    EXPECT_EQ(PaintedPixel(*button, 16, 20), clBlue);  // the second frame is the disabled one
 }
 
 TEST(SpeedButtons, AGroupKeepsOneButtonDown) {
