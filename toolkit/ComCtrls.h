@@ -8,6 +8,8 @@
 //                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine,
 //                 TabPosition (the side the tabs are on; left and right tabs are stacked).
 //   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
+//   TTabControl   a tab control without pages: one tab per line of Tabs, TabIndex the
+//                 current one (-1: none); the user's choice may be refused (OnChanging).
 //   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
 //                 otherwise Panels (text, width, alignment, bevel; in form files a collection:
 //                 "Panels = < item Width = 120 end item Text = 'Ready' end >").
@@ -84,6 +86,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void AdjustClientRect(RECT& rect) const override;
+    // Gives the window these tabs, `selected` (-1: none) the current one.
+    void ShowTabs(const std::vector<std::string>& captions, int selected);
 
 private:
     void Restyle();
@@ -165,6 +169,33 @@ private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;
     bool tabVisible_ = true;
+};
+
+class TTabControl : public TCustomTabControl {
+    TOOLKIT_CLASS(TTabControl, TCustomTabControl)
+
+public:
+    explicit TTabControl(TComponent* owner);
+    ~TTabControl() override;
+
+    TStrings* Tabs() const { return tabs_.get(); }
+    int TabIndex() const { return tabIndex_; }
+    // -1 selects none; raises EPropertyError past the tabs.
+    void SetTabIndex(int index);
+
+    TNotifyEvent OnChange;
+    TTabChangingEvent OnChanging;
+
+protected:
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
+
+private:
+    void TabsChanged();
+
+    std::unique_ptr<TStringList> tabs_;
+    int tabIndex_ = -1;
 };
 
 // ---------------------------------------------------------------------------------------

@@ -6,10 +6,15 @@ TColor PaintedPixel(TControl& control, int x, int y) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, control.Width(), control.Height());
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    if (auto* windowed = dynamic_cast<TWinControl*>(&control))
-        SendMessageA(windowed->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    else
-        control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    const auto target = reinterpret_cast<WPARAM>(dc);
+    if (dynamic_cast<TCustomControl*>(&control)) {
+        control.Perform(WM_ERASEBKGND, target, static_cast<LPARAM>(target));
+        control.Perform(WM_PAINT, target);
+    } else if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
+        SendMessageA(windowed->Handle(), WM_PRINTCLIENT, target, PRF_CLIENT);
+    } else {
+        control.Perform(WM_PAINT, target);
+    }
     const auto pixel = static_cast<TColor>(GetPixel(dc, x, y));
     SelectObject(dc, old);
     DeleteObject(bitmap);

@@ -3,6 +3,7 @@
 
 #include "toolkit/Controls.h"
 
-// A windowed control prints its client area (WM_PRINTCLIENT); a windowless one paints as its
-// parent has it paint (WM_PAINT with a device context).
+// A control that paints itself, or a windowless one, paints on a device context given with
+// WM_PAINT (as double-buffering and its parent have it paint); a system control prints its
+// client area (WM_PRINTCLIENT).
 TColor PaintedPixel(TControl& control, int x, int y);
