@@ -22,6 +22,13 @@
 //   TTrackBar     a comctl32 track bar: Position within Min..Max moved by the user's keys
 //                 and mouse (OnChange), tick marks every Frequency on the TickMarks side(s),
 //                 a selected range SelStart..SelEnd, Orientation.
+//   THeaderControl  a comctl32 header: Sections (text, width within MinWidth..MaxWidth,
+//                 alignment; in form files a collection); the user's resizing is kept in
+//                 the sections (OnSectionResize), a click on a section raises OnSectionClick.
+//   TListView     a comctl32 list view; in report style (vsReport) with its header: Columns
+//                 (caption, width, alignment; a collection), items with sub-items from code,
+//                 ItemIndex the selected item (-1: none; OnChange when the user selects
+//                 one), RowSelect, GridLines.
 //   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
 //                 MaxLength is its text limit (0 keeps the platform's default); text from
 //                 the program is held to the limit too (some platforms stretch the limit
@@ -43,6 +50,7 @@ enum TProgressBarOrientation { pbHorizontal, pbVertical };
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 enum TTickStyle { tsNone, tsAuto, tsManual };
+enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>();
@@ -60,6 +68,8 @@ template <>
 const TEnumInfo& EnumInfo<TTickMark>();
 template <>
 const TEnumInfo& EnumInfo<TTickStyle>();
+template <>
+const TEnumInfo& EnumInfo<TViewStyle>();
 
 // `value` pulled into min..max, except while a form file is read (the range may follow).
 int PositionInRange(const TComponent& control, int value, int min, int max);
@@ -437,6 +447,181 @@ private:
     TTickMark tickMarks_ = tmBottomRight;
     TTickStyle tickStyle_ = tsAuto;
     bool sliderVisible_ = true;
+};
+
+// ---------------------------------------------------------------------------------------
+
+class THeaderControl;
+
+class THeaderSection : public TCollectionItem {
+    TOOLKIT_CLASS(THeaderSection, TCollectionItem)
+
+public:
+    using TCollectionItem::TCollectionItem;
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text);
+    int Width() const { return width_; }
+    // Kept within MinWidth..MaxWidth.
+    void SetWidth(int width);
+    int MinWidth() const { return minWidth_; }
+    void SetMinWidth(int width);
+    int MaxWidth() const { return maxWidth_; }
+    void SetMaxWidth(int width);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+    bool AllowClick() const { return allowClick_; }
+    void SetAllowClick(bool on) { allowClick_ = on; }
+
+private:
+    friend class THeaderControl;
+    std::string text_;
+    int width_ = 50;
+    int minWidth_ = 0;
+    int maxWidth_ = 10000;
+    TAlignment alignment_ = taLeftJustify;
+    bool allowClick_ = true;
+};
+
+class THeaderSections : public TCollectionOf<THeaderSection> {
+    TOOLKIT_CLASS(THeaderSections, TCollection)
+
+public:
+    explicit THeaderSections(THeaderControl& header) : header_(header) {}
+
+protected:
+    void Update(TCollectionItem* item) override;
+
+private:
+    THeaderControl& header_;
+};
+
+using TSectionNotifyEvent = TEvent<TObject*, THeaderSection*>;
+
+class THeaderControl : public TWinControl {
+    TOOLKIT_CLASS(THeaderControl, TWinControl)
+
+public:
+    explicit THeaderControl(TComponent* owner);
+    ~THeaderControl() override;
+
+    THeaderSections* Sections() const { return sections_.get(); }
+    bool HotTrack() const { return hotTrack_; }
+    void SetHotTrack(bool on);
+
+    TSectionNotifyEvent OnSectionClick;
+    TSectionNotifyEvent OnSectionResize;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class THeaderSections;
+    // Gives the window the sections' texts, widths and alignments.
+    void UpdateSections();
+    void SectionResized(int index);
+
+    std::unique_ptr<THeaderSections> sections_;
+    bool hotTrack_ = false;
+    bool updating_ = false;  // the window is being told the sections: its echoes are ours
+};
+
+class TCustomListView;
+
+class TListColumn : public TCollectionItem {
+    TOOLKIT_CLASS(TListColumn, TCollectionItem)
+
+public:
+    using TCollectionItem::TCollectionItem;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    int Width() const { return width_; }
+    void SetWidth(int width);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+
+private:
+    std::string caption_;
+    int width_ = 50;
+    TAlignment alignment_ = taLeftJustify;
+};
+
+class TListColumns : public TCollectionOf<TListColumn> {
+    TOOLKIT_CLASS(TListColumns, TCollection)
+
+public:
+    explicit TListColumns(TCustomListView& view) : view_(view) {}
+
+protected:
+    void Update(TCollectionItem* item) override;
+
+private:
+    TCustomListView& view_;
+};
+
+// One row of a list view: its caption and the texts of the further columns.
+struct TListItem {
+    std::string Caption;
+    std::vector<std::string> SubItems;
+};
+
+class TCustomListView : public TWinControl {
+    TOOLKIT_CLASS(TCustomListView, TWinControl)
+
+public:
+    explicit TCustomListView(TComponent* owner);
+    ~TCustomListView() override;
+
+    TListColumns* Columns() const { return columns_.get(); }
+    TViewStyle ViewStyle() const { return viewStyle_; }
+    void SetViewStyle(TViewStyle style);
+    bool RowSelect() const { return rowSelect_; }
+    void SetRowSelect(bool on);
+    bool GridLines() const { return gridLines_; }
+    void SetGridLines(bool on);
+    bool ShowColumnHeaders() const { return showColumnHeaders_; }
+    void SetShowColumnHeaders(bool on);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool on);
+
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    const TListItem& Items(int index) const { return items_.at(static_cast<size_t>(index)); }
+    void AddItem(const TListItem& item);
+    void ClearItems();
+    int ItemIndex() const { return itemIndex_; }
+    // -1 selects none; raises EPropertyError past the items.
+    void SetItemIndex(int index);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TListColumns;
+    void UpdateColumns();
+    void InsertItem(int index);
+    void ApplyExtendedStyle();
+
+    std::unique_ptr<TListColumns> columns_;
+    std::vector<TListItem> items_;
+    TViewStyle viewStyle_ = vsIcon;
+    bool rowSelect_ = false;
+    bool gridLines_ = false;
+    bool showColumnHeaders_ = true;
+    bool readOnly_ = false;
+    int itemIndex_ = -1;
+    bool selecting_ = false;  // the selection is being set from code
+};
+
+class TListView : public TCustomListView {
+    TOOLKIT_CLASS(TListView, TCustomListView)
+
+public:
+    using TCustomListView::TCustomListView;
 };
 
 // ---------------------------------------------------------------------------------------
