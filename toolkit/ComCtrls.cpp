@@ -94,6 +94,21 @@ void TCustomTabControl::SetTabPosition(TTabPosition position) {
     if (ChangeField(tabPosition_, position)) Restyle();
 }
 
+void TCustomTabControl::ShowTabs(const std::vector<std::string>& captions, int selected) {
+    if (!HandleAllocated()) return;
+    HWND h = Handle();
+    SendMessageA(h, TCM_DELETEALLITEMS, 0, 0);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        std::string caption = captions[i];
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageA(h, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(h, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    Realign();
+}
+
 // The display area below (or beside) the tabs.
 void TCustomTabControl::AdjustClientRect(RECT& rect) const {
     if (HandleAllocated()) {
@@ -181,19 +196,9 @@ void TPageControl::ShowActivePage() {
 
 void TPageControl::UpdateTabs() {
     if (!HandleAllocated()) return;
-    HWND h = Handle();
-    SendMessageA(h, TCM_DELETEALLITEMS, 0, 0);
-    int index = 0;
-    for (TTabSheet* p : VisibleTabs()) {
-        std::string caption = p->Caption();
-        TCITEMA item{};
-        item.mask = TCIF_TEXT | TCIF_PARAM;
-        item.pszText = caption.data();
-        item.lParam = reinterpret_cast<LPARAM>(p);
-        SendMessageA(h, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
-    }
-    SendMessageA(h, TCM_SETCURSEL, activePage_ ? activePage_->TabIndex() : -1, 0);
-    Realign();
+    std::vector<std::string> captions;
+    for (TTabSheet* p : VisibleTabs()) captions.push_back(p->Caption());
+    ShowTabs(captions, activePage_ ? activePage_->TabIndex() : -1);
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {

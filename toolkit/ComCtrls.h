@@ -10,6 +10,8 @@
 //                 The focused tab shows its focus rectangle once the keyboard has been used
 //                 in the form (TCustomForm::FocusCuesShown).
 //   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
+//   TTabControl   a tab control without pages: one tab per line of Tabs, TabIndex the
+//                 current one (-1: none); the user's choice may be refused (OnChanging).
 //   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
 //                 otherwise Panels (text, width, alignment, bevel; in form files a collection:
 //                 "Panels = < item Width = 120 end item Text = 'Ready' end >").
@@ -17,6 +19,18 @@
 //                 the range with Wrap); with an Associate beside it (same parent), it sits at
 //                 that control's right and shows Position as its text. OnChanging may refuse
 //                 a step; OnClick tells which arrow stepped.
+//   TProgressBar  a comctl32 progress bar: Position within Min..Max, StepIt adds Step;
+//                 Orientation (a vertical bar fills upwards), Smooth.
+//   TTrackBar     a comctl32 track bar: Position within Min..Max moved by the user's keys
+//                 and mouse (OnChange), tick marks every Frequency on the TickMarks side(s),
+//                 a selected range SelStart..SelEnd, Orientation.
+//   THeaderControl  a comctl32 header: Sections (text, width within MinWidth..MaxWidth,
+//                 alignment; in form files a collection); the user's resizing is kept in
+//                 the sections (OnSectionResize), a click on a section raises OnSectionClick.
+//   TListView     a comctl32 list view; in report style (vsReport) with its header: Columns
+//                 (caption, width, alignment; a collection), items with sub-items from code,
+//                 ItemIndex the selected item (-1: none; OnChange when the user selects
+//                 one), RowSelect, GridLines.
 //   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
 //                 MaxLength is its text limit (0 keeps the platform's default); text from
 //                 the program is held to the limit too (some platforms stretch the limit
@@ -34,6 +48,11 @@ enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TUDOrientation { udHorizontal, udVertical };
 enum TUDBtnType { btNext, btPrev };
+enum TProgressBarOrientation { pbHorizontal, pbVertical };
+enum TTrackBarOrientation { trHorizontal, trVertical };
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle { tsNone, tsAuto, tsManual };
+enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>();
@@ -43,6 +62,19 @@ template <>
 const TEnumInfo& EnumInfo<TStatusPanelBevel>();
 template <>
 const TEnumInfo& EnumInfo<TUDOrientation>();
+template <>
+const TEnumInfo& EnumInfo<TProgressBarOrientation>();
+template <>
+const TEnumInfo& EnumInfo<TTrackBarOrientation>();
+template <>
+const TEnumInfo& EnumInfo<TTickMark>();
+template <>
+const TEnumInfo& EnumInfo<TTickStyle>();
+template <>
+const TEnumInfo& EnumInfo<TViewStyle>();
+
+// `value` pulled into min..max, except while a form file is read (the range may follow).
+int PositionInRange(const TComponent& control, int value, int min, int max);
 
 class TTabSheet;
 
@@ -67,6 +99,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void AdjustClientRect(RECT& rect) const override;
     void WndProc(TMessage& message) override;
+    // Gives the window these tabs, `selected` (-1: none) the current one.
+    void ShowTabs(const std::vector<std::string>& captions, int selected);
 
 private:
     void Restyle();
@@ -148,6 +182,33 @@ private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;
     bool tabVisible_ = true;
+};
+
+class TTabControl : public TCustomTabControl {
+    TOOLKIT_CLASS(TTabControl, TCustomTabControl)
+
+public:
+    explicit TTabControl(TComponent* owner);
+    ~TTabControl() override;
+
+    TStrings* Tabs() const { return tabs_.get(); }
+    int TabIndex() const { return tabIndex_; }
+    // -1 selects none; raises EPropertyError past the tabs.
+    void SetTabIndex(int index);
+
+    TNotifyEvent OnChange;
+    TTabChangingEvent OnChanging;
+
+protected:
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
+
+private:
+    void TabsChanged();
+
+    std::unique_ptr<TStringList> tabs_;
+    int tabIndex_ = -1;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -292,6 +353,278 @@ class TUpDown : public TCustomUpDown {
 
 public:
     using TCustomUpDown::TCustomUpDown;
+};
+
+// ---------------------------------------------------------------------------------------
+
+class TProgressBar : public TWinControl {
+    TOOLKIT_CLASS(TProgressBar, TWinControl)
+
+public:
+    explicit TProgressBar(TComponent* owner);
+
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int Position() const { return position_; }
+    void SetPosition(int value);
+    int Step() const { return step_; }
+    void SetStep(int value) { step_ = value; }
+    TProgressBarOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TProgressBarOrientation orientation);
+    bool Smooth() const { return smooth_; }
+    void SetSmooth(bool on);
+    // Position += Step (or `delta`), staying within the range.
+    void StepIt() { StepBy(step_); }
+    void StepBy(int delta) { SetPosition(position_ + delta); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void Loaded() override;
+
+private:
+    void UpdateWindow();
+
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    int step_ = 10;
+    TProgressBarOrientation orientation_ = pbHorizontal;
+    bool smooth_ = false;
+};
+
+class TTrackBar : public TWinControl {
+    TOOLKIT_CLASS(TTrackBar, TWinControl)
+
+public:
+    explicit TTrackBar(TComponent* owner);
+
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int Position() const { return position_; }
+    void SetPosition(int value);
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int value);
+    int LineSize() const { return lineSize_; }
+    void SetLineSize(int value);
+    int PageSize() const { return pageSize_; }
+    void SetPageSize(int value);
+    int SelStart() const { return selStart_; }
+    void SetSelStart(int value);
+    int SelEnd() const { return selEnd_; }
+    void SetSelEnd(int value);
+    TTrackBarOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TTrackBarOrientation orientation);
+    TTickMark TickMarks() const { return tickMarks_; }
+    void SetTickMarks(TTickMark marks);
+    TTickStyle TickStyle() const { return tickStyle_; }
+    void SetTickStyle(TTickStyle style);
+    bool SliderVisible() const { return sliderVisible_; }
+    void SetSliderVisible(bool on);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
+
+private:
+    void UpdateWindow();
+    void Restyle(bool changed);
+
+    int min_ = 0;
+    int max_ = 10;
+    int position_ = 0;
+    int frequency_ = 1;
+    int lineSize_ = 1;
+    int pageSize_ = 2;
+    int selStart_ = 0;
+    int selEnd_ = 0;
+    TTrackBarOrientation orientation_ = trHorizontal;
+    TTickMark tickMarks_ = tmBottomRight;
+    TTickStyle tickStyle_ = tsAuto;
+    bool sliderVisible_ = true;
+};
+
+// ---------------------------------------------------------------------------------------
+
+class THeaderControl;
+
+class THeaderSection : public TCollectionItem {
+    TOOLKIT_CLASS(THeaderSection, TCollectionItem)
+
+public:
+    using TCollectionItem::TCollectionItem;
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text);
+    int Width() const { return width_; }
+    // Kept within MinWidth..MaxWidth.
+    void SetWidth(int width);
+    int MinWidth() const { return minWidth_; }
+    void SetMinWidth(int width);
+    int MaxWidth() const { return maxWidth_; }
+    void SetMaxWidth(int width);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+    bool AllowClick() const { return allowClick_; }
+    void SetAllowClick(bool on) { allowClick_ = on; }
+
+private:
+    friend class THeaderControl;
+    std::string text_;
+    int width_ = 50;
+    int minWidth_ = 0;
+    int maxWidth_ = 10000;
+    TAlignment alignment_ = taLeftJustify;
+    bool allowClick_ = true;
+};
+
+class THeaderSections : public TCollectionOf<THeaderSection> {
+    TOOLKIT_CLASS(THeaderSections, TCollection)
+
+public:
+    explicit THeaderSections(THeaderControl& header) : header_(header) {}
+
+protected:
+    void Update(TCollectionItem* item) override;
+
+private:
+    THeaderControl& header_;
+};
+
+using TSectionNotifyEvent = TEvent<TObject*, THeaderSection*>;
+
+class THeaderControl : public TWinControl {
+    TOOLKIT_CLASS(THeaderControl, TWinControl)
+
+public:
+    explicit THeaderControl(TComponent* owner);
+    ~THeaderControl() override;
+
+    THeaderSections* Sections() const { return sections_.get(); }
+    bool HotTrack() const { return hotTrack_; }
+    void SetHotTrack(bool on);
+
+    TSectionNotifyEvent OnSectionClick;
+    TSectionNotifyEvent OnSectionResize;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class THeaderSections;
+    // Gives the window the sections' texts, widths and alignments.
+    void UpdateSections();
+    void SectionResized(int index);
+
+    std::unique_ptr<THeaderSections> sections_;
+    bool hotTrack_ = false;
+    bool updating_ = false;  // the window is being told the sections: its echoes are ours
+};
+
+class TCustomListView;
+
+class TListColumn : public TCollectionItem {
+    TOOLKIT_CLASS(TListColumn, TCollectionItem)
+
+public:
+    using TCollectionItem::TCollectionItem;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    int Width() const { return width_; }
+    void SetWidth(int width);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+
+private:
+    std::string caption_;
+    int width_ = 50;
+    TAlignment alignment_ = taLeftJustify;
+};
+
+class TListColumns : public TCollectionOf<TListColumn> {
+    TOOLKIT_CLASS(TListColumns, TCollection)
+
+public:
+    explicit TListColumns(TCustomListView& view) : view_(view) {}
+
+protected:
+    void Update(TCollectionItem* item) override;
+
+private:
+    TCustomListView& view_;
+};
+
+// One row of a list view: its caption and the texts of the further columns.
+struct TListItem {
+    std::string Caption;
+    std::vector<std::string> SubItems;
+};
+
+class TCustomListView : public TWinControl {
+    TOOLKIT_CLASS(TCustomListView, TWinControl)
+
+public:
+    explicit TCustomListView(TComponent* owner);
+    ~TCustomListView() override;
+
+    TListColumns* Columns() const { return columns_.get(); }
+    TViewStyle ViewStyle() const { return viewStyle_; }
+    void SetViewStyle(TViewStyle style);
+    bool RowSelect() const { return rowSelect_; }
+    void SetRowSelect(bool on);
+    bool GridLines() const { return gridLines_; }
+    void SetGridLines(bool on);
+    bool ShowColumnHeaders() const { return showColumnHeaders_; }
+    void SetShowColumnHeaders(bool on);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool on);
+
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    const TListItem& Items(int index) const { return items_.at(static_cast<size_t>(index)); }
+    void AddItem(const TListItem& item);
+    void ClearItems();
+    int ItemIndex() const { return itemIndex_; }
+    // -1 selects none; raises EPropertyError past the items.
+    void SetItemIndex(int index);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TListColumns;
+    void UpdateColumns();
+    void InsertItem(int index);
+    void ApplyExtendedStyle();
+
+    std::unique_ptr<TListColumns> columns_;
+    std::vector<TListItem> items_;
+    TViewStyle viewStyle_ = vsIcon;
+    bool rowSelect_ = false;
+    bool gridLines_ = false;
+    bool showColumnHeaders_ = true;
+    bool readOnly_ = false;
+    int itemIndex_ = -1;
+    bool selecting_ = false;  // the selection is being set from code
+};
+
+class TListView : public TCustomListView {
+    TOOLKIT_CLASS(TListView, TCustomListView)
+
+public:
+    using TCustomListView::TCustomListView;
 };
 
 // ---------------------------------------------------------------------------------------

@@ -15,6 +15,9 @@
 //                        tracking (Hint, OnHint, ShowHint, HintColor, HintPause,
 //                        HintShortPause, HintHidePause) with a tool-tip window.
 //   TScreen              Screen: the forms in the order they were created.
+//   TScrollBox           a bordered box whose children may reach past it: scroll bars show
+//                        while they do (or up to a Range given to a bar), and scrolling moves
+//                        the children.
 //   TTextMeasures        how a form's font measures: form files record the designer's, and a
 //                        form read where its font measures differently scales its controls.
 //
@@ -24,6 +27,7 @@
 // the form file says Visible = True.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -369,6 +373,62 @@ public:
 private:
     friend class TCustomForm;
     std::vector<TCustomForm*> forms_;
+};
+
+// One scroll bar of a scrolling box: Position is how far the content has moved; Range is
+// the content's extent (0: as far as the children reach); Increment is one line's step.
+class TControlScrollBar : public TPersistent {
+    TOOLKIT_CLASS(TControlScrollBar, TPersistent)
+
+public:
+    explicit TControlScrollBar(std::function<void()> changed) : changed_(std::move(changed)) {}
+    int Position() const { return position_; }
+    void SetPosition(int position);
+    int Range() const { return range_; }
+    void SetRange(int range);
+    int Increment() const { return increment_; }
+    void SetIncrement(int increment);
+
+private:
+    friend class TScrollBox;
+    int position_ = 0;
+    int range_ = 0;
+    int increment_ = 8;
+    std::function<void()> changed_;
+};
+
+class TScrollBox : public TWinControl {
+    TOOLKIT_CLASS(TScrollBox, TWinControl)
+
+public:
+    explicit TScrollBox(TComponent* owner);
+    ~TScrollBox() override;
+
+    TControlScrollBar* HorzScrollBar() const { return horz_.get(); }
+    TControlScrollBar* VertScrollBar() const { return vert_.get(); }
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    // bsNone or bsSingle.
+    void SetBorderStyle(TFormBorderStyle style);
+    // Fits the bars to the children and moves the children to the bars' positions.
+    void UpdateScrollBars();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Resize() override;
+    void Loaded() override;
+
+private:
+    // How far the children reach along one axis, measured from the unscrolled origin.
+    int ContentExtent(bool vertical) const;
+    void UpdateBar(bool vertical);
+    void Scroll(bool vertical, WORD request);
+
+    std::unique_ptr<TControlScrollBar> horz_;
+    std::unique_ptr<TControlScrollBar> vert_;
+    TFormBorderStyle borderStyle_ = bsSingle;
+    int shownX_ = 0, shownY_ = 0;  // the positions the children are placed for
 };
 
 extern TApplication* Application;

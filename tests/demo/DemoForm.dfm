@@ -6,6 +6,7 @@ object DemoForm: TDemoForm
   ClientHeight = 440
   Position = poScreenCenter
   Menu = MainMenu
+  OnCreate = FormCreate
   object StatusBar: TStatusBar
     Align = alBottom
     Panels = <
@@ -53,7 +54,7 @@ object DemoForm: TDemoForm
   end
   object Pages: TPageControl
     Align = alClient
-    ActivePage = tabControls
+    ActivePage = tabMore
     object tabControls: TTabSheet
       Caption = 'Controls'
       object lblName: TLabel
@@ -154,6 +155,157 @@ object DemoForm: TDemoForm
         Caption = 'Close'
         Cancel = True
         OnClick = mnuExitClick
+      end
+    end
+    object tabMore: TTabSheet
+      Caption = 'More'
+      object btnGlyph: TBitBtn
+        Left = 12
+        Top = 10
+        Width = 90
+        Height = 28
+        Kind = bkOK
+      end
+      object sbBold: TSpeedButton
+        Left = 112
+        Top = 12
+        Width = 26
+        Height = 24
+        Caption = 'B'
+        GroupIndex = 1
+        Down = True
+      end
+      object sbItalic: TSpeedButton
+        Left = 140
+        Top = 12
+        Width = 26
+        Height = 24
+        Caption = 'I'
+        GroupIndex = 1
+      end
+      object sbFlat: TSpeedButton
+        Left = 168
+        Top = 12
+        Width = 50
+        Height = 24
+        Caption = 'Flat'
+        Flat = True
+      end
+      object prgRun: TProgressBar
+        Left = 230
+        Top = 14
+        Width = 160
+        Height = 18
+        Position = 60
+      end
+      object trkLevel: TTrackBar
+        Left = 8
+        Top = 44
+        Width = 200
+        Height = 40
+        Max = 20
+        Position = 8
+        Frequency = 2
+      end
+      object grpSize: TRadioGroup
+        Left = 220
+        Top = 40
+        Width = 170
+        Height = 64
+        Caption = 'Radio group'
+        Columns = 2
+        ItemIndex = 1
+        Items.Strings = (
+          'Small'
+          'Medium'
+          'Large')
+      end
+      object bvlLine: TBevel
+        Left = 8
+        Top = 110
+        Width = 382
+        Height = 4
+        Shape = bsTopLine
+      end
+      object imgDemo: TImage
+        Left = 330
+        Top = 230
+        Width = 60
+        Height = 60
+        Center = True
+      end
+      object tsSheets: TTabSet
+        Left = 8
+        Top = 120
+        Width = 200
+        Height = 22
+        TabIndex = 0
+        Tabs.Strings = (
+          'Sheet 1'
+          'Sheet 2'
+          'Sheet 3')
+      end
+      object tcViews: TTabControl
+        Left = 220
+        Top = 116
+        Width = 170
+        Height = 50
+        TabIndex = 1
+        Tabs.Strings = (
+          'Icons'
+          'Details')
+      end
+      object hdrCols: THeaderControl
+        Align = alNone
+        Left = 8
+        Top = 150
+        Width = 200
+        Height = 20
+        Sections = <
+          item
+            Text = 'Header'
+            Width = 100
+          end
+          item
+            Text = 'Control'
+            Width = 100
+          end>
+      end
+      object lvFiles: TListView
+        Left = 8
+        Top = 176
+        Width = 200
+        Height = 90
+        ViewStyle = vsReport
+        RowSelect = True
+        Columns = <
+          item
+            Caption = 'File'
+            Width = 120
+          end
+          item
+            Alignment = taRightJustify
+            Caption = 'Tags'
+            Width = 60
+          end>
+      end
+      object sbxFields: TScrollBox
+        Left = 220
+        Top = 176
+        Width = 100
+        Height = 90
+        object lblFar: TLabel
+          Left = 6
+          Top = 150
+          Caption = 'Scrolled far'
+        end
+      end
+      object mpSound: TMediaPlayer
+        Left = 8
+        Top = 280
+        Width = 253
+        Height = 30
+        EnabledButtons = [btPlay, btPause, btStop]
       end
     end
     object tabText: TTabSheet
