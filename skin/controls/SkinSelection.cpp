@@ -90,10 +90,10 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar}, nullptr},
     {[](TWinControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},
     {[](TWinControl& c, const std::string& n) { return IsA(c, "TCustomForm") && !NameIs(n, {"TDCEDIT", "TDCDBEDIT"}); }, {}, false, {skBox, 0, true, csAfter}, nullptr},
     {[](TWinControl& c, const std::string&) { return NumButtons(c) == 1; }, xcCombo, false, {skComBox}, nullptr},
-    {[](TWinControl& c, const std::string&) { return NumButtons(c) == 0; }, xcEdit, false, {skEdit, 0, true, csNone, false, skNone, {}, {}, true}, nullptr},
+    {[](TWinControl& c, const std::string&) { return NumButtons(c) == 0; }, xcEdit, false, {skEdit, 0, false, csNone, false, skNone, {}, {}, true}, nullptr},
 };
 
 // Classes that are never skinned.
@@ -109,7 +109,7 @@ struct TKindRow {
 const TKindRow kKindRows[] = {
     {"nil", {}, false, {}},
     {"combobox", xcCombo, false, {skComBox}},
-    {"edit", xcEdit, false, {skEdit}},
+    {"edit", xcEdit, false, {skEdit, 0, false}},
     {"radiobutton", xcRadioButton, false, {skRadioButton}},
     {"panel", xcPanel, false, {skBox, 0, true, csNone, true}},
     {"trackbar", xcButton, false, {skTrackBar, 0, true, csNone, true}},
