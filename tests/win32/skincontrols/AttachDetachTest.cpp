@@ -1,10 +1,10 @@
 // Skinners come off in any order and give back what they changed: hooks, window procedures,
 // colours and "ParentBackground".
-#include <ostream>
 #include <string>
 #include <typeinfo>
 
 #include "ControlFixture.h"
+#include "ControlLook.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/engine/SkinMessages.h"
@@ -13,25 +13,6 @@
 using namespace controltest;
 
 namespace {
-
-// What a skinner may change on a control, read back.
-struct TControlLook {
-    TColor colour;
-    std::string parentBackground;
-    LONG_PTR procedure;
-    std::string hook;
-    bool operator==(const TControlLook&) const = default;
-};
-
-void PrintTo(const TControlLook& look, std::ostream* out) {
-    *out << "colour " << std::hex << look.colour << std::dec << ", ParentBackground " << look.parentBackground
-         << ", procedure " << look.procedure << ", hook " << look.hook;
-}
-
-TControlLook LookOf(TWinControl& control) {
-    return {control.Color(), GetPropText(control, "ParentBackground").value_or(""),
-            GetWindowLongPtrA(control.Handle(), GWLP_WNDPROC), control.WindowProc.target_type().name()};
-}
 
 // A window procedure of somebody else's, put on a window and taken off again.
 WNDPROC g_outsidePrevious = nullptr;
