@@ -27,25 +27,7 @@ bool TSkinBoxH::BeforeMessage(TMessage& m) {
     }
 }
 
-bool TSkinSizer::BeforeMessage(TMessage& m) {
-    switch (m.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            BeginPaint(Window(), &ps);
-            PaintControl(ps.hdc);
-            EndPaint(Window(), &ps);
-            return false;
-        }
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            m.Result = 1;
-            return false;
-        default:
-            return TSkinControl::BeforeMessage(m);
-    }
-}
+bool TSkinSizer::BeforeMessage(TMessage& m) { return !PaintsItself(m) && TSkinControl::BeforeMessage(m); }
 
 void TSkinSizer::DrawControl(HDC dc, const RECT& rect) { FillFace(dc, rect); }
 

@@ -42,24 +42,8 @@ bool TSkinButton::Transparent() const { return transparent_; }
 
 bool TSkinButton::BeforeMessage(TMessage& m) {
     if (!Skinnable()) return TSkinControl::BeforeMessage(m);
+    if (PaintsItself(m)) return false;
     switch (m.Msg) {
-        case WM_PAINT:
-            if (m.WParam) {
-                PaintControl(reinterpret_cast<HDC>(m.WParam));
-            } else {
-                PAINTSTRUCT ps;
-                BeginPaint(Window(), &ps);
-                PaintControl(ps.hdc);
-                EndPaint(Window(), &ps);
-            }
-            m.Result = 0;
-            return false;
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            m.Result = 1;
-            return false;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             MouseDown(m);

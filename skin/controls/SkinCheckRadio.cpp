@@ -39,29 +39,17 @@ bool TSkinCheckRadio::LeftText() const { return (Style() & BS_LEFTTEXT) != 0; }
 
 bool TSkinCheckRadio::BeforeMessage(TMessage& m) {
     if (!Skinnable()) return TSkinControl::BeforeMessage(m);
+    // Only a transparent one paints its parent's background behind it.
+    if (m.Msg == WM_ERASEBKGND) {
+        if (!transparent_) return true;
+        RECT r{};
+        GetClientRect(Window(), &r);
+        FillParentFace(reinterpret_cast<HDC>(m.WParam), r);
+        m.Result = 1;
+        return false;
+    }
+    if (PaintsItself(m)) return false;
     switch (m.Msg) {
-        case WM_PAINT:
-            if (m.WParam) {
-                PaintControl(reinterpret_cast<HDC>(m.WParam));
-            } else {
-                PAINTSTRUCT ps;
-                BeginPaint(Window(), &ps);
-                PaintControl(ps.hdc);
-                EndPaint(Window(), &ps);
-            }
-            return false;
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            if (!transparent_) return true;
-            {
-                RECT r{};
-                GetClientRect(Window(), &r);
-                FillParentFace(reinterpret_cast<HDC>(m.WParam), r);
-            }
-            m.Result = 1;
-            return false;
         case BM_SETCHECK:
             lastSetCheck_ = static_cast<int>(m.WParam);
             CallPreviousQuietly(m);

@@ -9,27 +9,7 @@ constexpr int kCorner = 5;
 
 }  // namespace
 
-bool TSkinGroupBox::BeforeMessage(TMessage& m) {
-    switch (m.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Window(), &ps);
-            PaintControl(dc);
-            PaintGraphicChildren(dc);
-            if (!m.WParam) EndPaint(Window(), &ps);
-            return false;
-        }
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            PaintGraphicChildren(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            m.Result = 1;
-            return false;
-        default:
-            return TSkinControl::BeforeMessage(m);
-    }
-}
+bool TSkinGroupBox::BeforeMessage(TMessage& m) { return !PaintsItself(m, true) && TSkinControl::BeforeMessage(m); }
 
 void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
     const TOffscreen off(dc, rect);

@@ -28,24 +28,7 @@ int TSkinStatusBar::BevelFrame(UINT flags) {
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
     if (!Skin().Element(seStatusBarEdges)) return TSkinControl::BeforeMessage(m);
-    switch (m.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Window(), &ps);
-            PaintControl(dc);
-            PaintGraphicChildren(dc);
-            if (!m.WParam) EndPaint(Window(), &ps);
-            return false;
-        }
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            m.Result = 1;
-            return false;
-        default:
-            return TSkinControl::BeforeMessage(m);
-    }
+    return !PaintsItself(m, true) && TSkinControl::BeforeMessage(m);
 }
 
 std::vector<TSkinStatusBar::TPanel> TSkinStatusBar::Panels(const RECT& rect) const {

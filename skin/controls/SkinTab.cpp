@@ -109,23 +109,7 @@ void TSkinTab::Attached() {
 bool TSkinTab::BeforeMessage(TMessage& m) {
     const TDataSkinObject* tabs = Skin().Element(seTabs);
     if (!tabs || tabs->Image.Empty()) return TSkinControl::BeforeMessage(m);
-    switch (m.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Window(), &ps);
-            PaintControl(dc);
-            if (!m.WParam) EndPaint(Window(), &ps);
-            return false;
-        }
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            m.Result = 1;
-            return false;
-        default:
-            return TSkinControl::BeforeMessage(m);
-    }
+    return !PaintsItself(m) && TSkinControl::BeforeMessage(m);
 }
 
 void TSkinTab::PrepareImages(TSide side) {

@@ -43,20 +43,8 @@ RECT TSkinUpDown::PartRect(const RECT& r, int part) const {
 
 bool TSkinUpDown::BeforeMessage(TMessage& m) {
     if (!Element()) return TSkinControl::BeforeMessage(m);
+    if (PaintsItself(m)) return false;
     switch (m.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            BeginPaint(Window(), &ps);
-            PaintControl(ps.hdc);
-            EndPaint(Window(), &ps);
-            return false;
-        }
-        case WM_PRINTCLIENT:
-            PaintControl(reinterpret_cast<HDC>(m.WParam));
-            return false;
-        case WM_ERASEBKGND:
-            m.Result = 1;
-            return false;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             pressedPart_ = PartAt(m.LParam);

@@ -220,6 +220,27 @@ void TSkinControl::HandleMessage(TMessage& m, const TWndMethod& previous) {
     }
 }
 
+bool TSkinControl::PaintsItself(TMessage& m, bool graphicChildren) {
+    switch (m.Msg) {
+        case WM_PAINT:
+        case WM_PRINTCLIENT: {
+            PAINTSTRUCT ps;
+            const bool own = m.Msg == WM_PAINT && !m.WParam;
+            const HDC dc = own ? BeginPaint(window_, &ps) : reinterpret_cast<HDC>(m.WParam);
+            PaintControl(dc);
+            if (graphicChildren) PaintGraphicChildren(dc);
+            if (own) EndPaint(window_, &ps);
+            m.Result = 0;
+            return true;
+        }
+        case WM_ERASEBKGND:
+            m.Result = 1;
+            return true;
+        default:
+            return false;
+    }
+}
+
 void TSkinControl::CallPrevious(TMessage& m) {
     if (previous_) (*previous_)(m);
 }

@@ -73,6 +73,10 @@ protected:
     // Called once attached, whichever way: skinners that look at children do it here.
     virtual void Attached() {}
 
+    // Takes over the control's painting: WM_PAINT and WM_PRINTCLIENT paint the skinned image
+    // (with the toolkit's windowless children on top when asked), WM_ERASEBKGND is answered
+    // 1; true when the message was one of them.
+    bool PaintsItself(TMessage& message, bool graphicChildren = false);
     // The previous handler of the message now being handled.
     void CallPrevious(TMessage& message);
     // The same with the window's drawing held back, then a repaint: system buttons draw a
