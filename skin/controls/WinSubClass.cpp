@@ -374,8 +374,6 @@ void TSkinControl::DrawElement(HDC dc, const RECT& rect, const TDataSkinObject& 
     ::DrawElement(dc, TRect(rect), element, frame);
 }
 
-void TSkinControl::PointerLeft() { SendMessageA(window_, CM_MOUSELEAVE, 0, 0); }
-
 std::optional<std::string> TSkinControl::Prop(std::string_view name) const {
     if (!control_) return std::nullopt;
     return GetPropText(*control_, name);

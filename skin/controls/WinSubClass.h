@@ -99,8 +99,6 @@ protected:
     void PaintGraphicChildren(HDC dc) const;
     // Draws frame `frame` of an element into rect.
     static void DrawElement(HDC dc, const RECT& rect, const TDataSkinObject& element, int frame);
-    // Tells the toolkit that the pointer left the control.
-    void PointerLeft();
 
     // Published properties of the toolkit control by name; nothing for a foreign window or a
     // property the control does not have.
