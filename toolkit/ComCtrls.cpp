@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "toolkit/Forms.h"
+
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>() {
     static const TEnumInfo info{"TTabStyle", {"tsTabs", "tsButtons", "tsFlatButtons"}};
@@ -55,6 +57,20 @@ void TCustomTabControl::CreateParams(TCreateParams& p) {
     // Tabs at a side are drawn one above the other, which the control does only in rows.
     if (tabPosition_ == tpLeft || tabPosition_ == tpRight) p.Style |= TCS_VERTICAL | TCS_MULTILINE;
     if (tabPosition_ == tpBottom || tabPosition_ == tpRight) p.Style |= TCS_BOTTOM;  // the same bit as TCS_RIGHT
+    // Some platforms' tab controls draw the focus rectangle whatever the window's UI state.
+    if (const TCustomForm* form = GetParentForm(this); form && !form->FocusCuesShown()) p.Style |= TCS_FOCUSNEVER;
+}
+
+void TCustomTabControl::WndProc(TMessage& m) {
+    const bool hidingFocus = HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & TCS_FOCUSNEVER);
+    if (hidingFocus && m.Msg == WM_UPDATEUISTATE && LOWORD(m.WParam) == UIS_CLEAR &&
+        (HIWORD(m.WParam) & UISF_HIDEFOCUS)) {
+        SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) & ~TCS_FOCUSNEVER);
+        Invalidate();
+    }
+    // The style that hides the rectangle also keeps a click from focusing the control.
+    if (hidingFocus && m.Msg == WM_LBUTTONDOWN && CanFocus()) SetFocus();
+    TWinControl::WndProc(m);
 }
 
 void TCustomTabControl::Restyle() {
@@ -464,14 +480,18 @@ void TCustomRichEdit::CreateParams(TCreateParams& p) {
 
 void TCustomRichEdit::CreateHandleExtras() {
     TCustomMemo::CreateHandleExtras();
-    HWND h = Handle();
-    if (MaxLength() > 0) SendMessageA(h, EM_EXLIMITTEXT, 0, MaxLength());
-    // The text mode can change only while the window is empty.
-    const std::string text = GetText();
-    SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    SendMessageA(h, EM_SETTEXTMODE, plainText_ ? TM_PLAINTEXT : TM_RICHTEXT, 0);
-    SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     ApplyColors();
+}
+
+void TCustomRichEdit::PrepareEmptyWindow() {
+    HWND h = Handle();
+    const std::string text = TControl::GetText();
+    const int needed = std::max(TextLimit(), CharPos(text, text.size()));
+    SendMessageA(h, EM_EXLIMITTEXT, 0, MaxLength() > 0 ? MaxLength() : needed);
+    // The text mode can change only while the window is empty and has nothing to undo
+    // (taking its font may leave a step to undo).
+    SendMessageA(h, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageA(h, EM_SETTEXTMODE, plainText_ ? TM_PLAINTEXT : TM_RICHTEXT, 0);
 }
 
 void TCustomRichEdit::SetPlainText(bool on) {
@@ -498,6 +518,11 @@ void TCustomRichEdit::WndProc(TMessage& m) {
 }
 
 void TCustomRichEdit::CapacityError() const { throw EOutOfResources("RichEdit line insertion error"); }
+
+size_t TCustomRichEdit::WindowLength() {
+    GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
+    return static_cast<size_t>(SendMessageA(Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+}
 
 size_t TCustomRichEdit::Capacity() {
     return HandleAllocated() ? static_cast<size_t>(TextLimit()) : TCustomMemo::Capacity();

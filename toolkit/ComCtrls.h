@@ -7,6 +7,8 @@
 //                 visible page after it (else the one before it); with no visible tab, no page
 //                 is active. HotTrack, Style (tabs, buttons, flat buttons), MultiLine,
 //                 TabPosition (the side the tabs are on; left and right tabs are stacked).
+//                 The focused tab shows its focus rectangle once the keyboard has been used
+//                 in the form (TCustomForm::FocusCuesShown).
 //   TTabSheet     a page: Caption is its tab's text; PageIndex its place in the order.
 //   TStatusBar    a comctl32 status bar: SimplePanel shows SimpleText across the bar,
 //                 otherwise Panels (text, width, alignment, bevel; in form files a collection:
@@ -64,6 +66,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void AdjustClientRect(RECT& rect) const override;
+    void WndProc(TMessage& message) override;
 
 private:
     void Restyle();
@@ -307,11 +310,14 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleExtras() override;
+    // The limit (MaxLength; without it at least the text to show) and the text mode.
+    void PrepareEmptyWindow() override;
     void WndProc(TMessage& message) override;
     [[noreturn]] void CapacityError() const override;
     int CharPos(const std::string& text, size_t offset) const override;
     // The window's text limit: programs may not pass it either.
     size_t Capacity() override;
+    size_t WindowLength() override;
 
 private:
     void ApplyColors();

@@ -1,9 +1,6 @@
 #pragma once
-// The linked drive box, folder list and file list (Win32).
+// The linked drive box, folder list and file list (Win32), a combo box and two list boxes.
 //
-//   TFileCtrlListBox   what both lists share: a system LISTBOX whose items (text and a glyph
-//                      code each) the control keeps itself and draws with its own glyphs;
-//                      Items, ItemIndex, Selected, MultiSelect, ItemHeight, DeleteSelected.
 //   TFileListBox       the names (without folder) of the files of Directory that match Mask
 //                      (several masks separated by ";") and FileType, in name order.
 //   TDirectoryListBox  the folder tree: the drive's root, the folders down to Directory
@@ -13,13 +10,16 @@
 //   TDriveComboBox     the system's drives; choosing one moves DirList to that drive's
 //                      current folder.
 //
+// Both lists draw their items with a glyph each: the item's object names it (items added
+// from outside have none).
+//
 // Reading a folder makes it the process's current directory, so that a bare name from a
 // list names a file of the folder shown.
 
 #include <string>
 #include <vector>
 
-#include "toolkit/Controls.h"
+#include "toolkit/StdCtrls.h"
 
 TOOLKIT_EXCEPTION(EInOutError, Exception);  // a folder that cannot be used
 
@@ -29,77 +29,18 @@ using TFileType = TSet<TFileAttr>;
 template <>
 const TEnumInfo& EnumInfo<TFileAttr>();
 
-class TFileCtrlListBox;
 class TDriveComboBox;
 
-// The lines of a file-control list box.
-class TFileCtrlItems : public TStrings {
-    TOOLKIT_CLASS(TFileCtrlItems, TStrings)
+// What a file-control item's glyph shows.
+enum TFileGlyph { fgFile, fgClosedFolder, fgOpenFolder, fgCurrentFolder };
+// The object an item carries to show `glyph`.
+TObject* FileGlyphMark(TFileGlyph glyph);
+// Paints item `index` of a file-control list: the glyph its object names (when `glyphs`),
+// indented by `level` steps, then its text.
+void DrawFileCtrlItem(TCustomListBox& list, int index, const TRect& rect, int level, bool glyphs);
 
-public:
-    explicit TFileCtrlItems(TFileCtrlListBox& box) : box_(box) {}
-    int Count() const override;
-    std::string Get(int index) const override;
-    void Insert(int index, const std::string& s) override;
-    void Delete(int index) override;
-    void Clear() override;
-
-private:
-    TFileCtrlListBox& box_;
-};
-
-class TFileCtrlListBox : public TWinControl {
-    TOOLKIT_CLASS(TFileCtrlListBox, TWinControl)
-
-public:
-    // What an item's glyph shows.
-    enum TGlyph { glNone, glFile, glClosedFolder, glOpenFolder, glCurrentFolder };
-
-    explicit TFileCtrlListBox(TComponent* owner);
-    ~TFileCtrlListBox() override;
-
-    TStrings* Items() const { return items_.get(); }
-    int Count() const { return static_cast<int>(entries_.size()); }
-    // The focused item (the selected one of a single-selection list); -1 for none.
-    int ItemIndex();
-    void SetItemIndex(int index);
-    bool Selected(int index);
-    void SetSelected(int index, bool on);
-    int SelCount();
-    // Removes the selected items from the list (nothing on disk changes).
-    void DeleteSelected();
-    bool MultiSelect() const { return multiSelect_; }
-    void SetMultiSelect(bool on);
-    int ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(int height);
-
-protected:
-    friend class TFileCtrlItems;
-    struct Entry {
-        std::string text;
-        TGlyph glyph = glNone;
-        int level = 0;  // indentation steps
-    };
-    void AddEntry(const std::string& text, TGlyph glyph, int level);
-    const Entry& EntryAt(int index) const;
-    void CreateParams(TCreateParams& params) override;
-    void CreateHandleExtras() override;
-    void WndProc(TMessage& message) override;
-    virtual bool ShowsGlyphs() const { return true; }
-
-private:
-    void InsertEntry(int index, Entry entry);
-    void DrawItem(const DRAWITEMSTRUCT& draw);
-    void CheckIndex(int index) const;
-
-    std::unique_ptr<TFileCtrlItems> items_;
-    std::vector<Entry> entries_;
-    bool multiSelect_ = false;
-    int itemHeight_ = 16;
-};
-
-class TFileListBox : public TFileCtrlListBox {
-    TOOLKIT_CLASS(TFileListBox, TFileCtrlListBox)
+class TFileListBox : public TCustomListBox {
+    TOOLKIT_CLASS(TFileListBox, TCustomListBox)
 
 public:
     explicit TFileListBox(TComponent* owner);
@@ -120,7 +61,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    bool ShowsGlyphs() const override { return showGlyphs_; }
+    void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
     bool Lists(DWORD attributes) const;
 
 private:
@@ -132,8 +73,8 @@ private:
     bool showGlyphs_ = false;
 };
 
-class TDirectoryListBox : public TFileCtrlListBox {
-    TOOLKIT_CLASS(TDirectoryListBox, TFileCtrlListBox)
+class TDirectoryListBox : public TCustomListBox {
+    TOOLKIT_CLASS(TDirectoryListBox, TCustomListBox)
 
 public:
     explicit TDirectoryListBox(TComponent* owner);
@@ -155,7 +96,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    void CreateHandleExtras() override;
+    void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
     void DblClick() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void WndProc(TMessage& message) override;
@@ -171,8 +112,8 @@ private:
     TDriveComboBox* driveBox_ = nullptr;  // the drive box that drives this list
 };
 
-class TDriveComboBox : public TWinControl {
-    TOOLKIT_CLASS(TDriveComboBox, TWinControl)
+class TDriveComboBox : public TCustomComboBox {
+    TOOLKIT_CLASS(TDriveComboBox, TCustomComboBox)
 
 public:
     explicit TDriveComboBox(TComponent* owner);
@@ -185,17 +126,9 @@ public:
     void SetDrive(char letter);
     TDirectoryListBox* DirList() const { return dirList_; }
     void SetDirList(TDirectoryListBox* list);
-    // Opens the list as soon as the user types.
-    bool AutoDropDown() const { return autoDropDown_; }
-    void SetAutoDropDown(bool on) { autoDropDown_ = on; }
-
-    TNotifyEvent OnChange;
 
 protected:
-    void CreateParams(TCreateParams& params) override;
-    void CreateHandleExtras() override;
-    void WndProc(TMessage& message) override;
-    void KeyPress(char& key) override;
+    void Select() override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -207,5 +140,4 @@ private:
     std::vector<char> drives_;
     char drive_ = 'c';
     TDirectoryListBox* dirList_ = nullptr;
-    bool autoDropDown_ = false;
 };

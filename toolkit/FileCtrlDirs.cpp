@@ -72,7 +72,7 @@ std::string CurrentDirectory() {
 const TClassInfo& TDirectoryListBox::StaticClass() {
     using C = TDirectoryListBox;
     using P = TProps<C>;
-    static const TClassInfo info("TDirectoryListBox", &TFileCtrlListBox::StaticClass(), Creator<C>(),
+    static const TClassInfo info("TDirectoryListBox", &TCustomListBox::StaticClass(), Creator<C>(),
                                  {
                                      P::Component("FileList", &C::FileList, &C::SetFileList),
                                      P::Event("OnChange", &C::OnChange),
@@ -81,7 +81,9 @@ const TClassInfo& TDirectoryListBox::StaticClass() {
 }
 TOOLKIT_REGISTER(TDirectoryListBox);
 
-TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TFileCtrlListBox(owner), directory_(FullPath(CurrentDirectory())) {
+TDirectoryListBox::TDirectoryListBox(TComponent* owner) : TCustomListBox(owner), directory_(FullPath(CurrentDirectory())) {
+    SetStyle(lbOwnerDrawFixed);
+    SetBounds(0, 0, 145, 97);
     BuildList();
 }
 
@@ -112,7 +114,7 @@ void TDirectoryListBox::SetFileList(TFileListBox* list) {
 }
 
 void TDirectoryListBox::Notification(TComponent* component, TOperation operation) {
-    TFileCtrlListBox::Notification(component, operation);
+    TCustomListBox::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == fileList_) fileList_ = nullptr;
     if (component == driveBox_) driveBox_ = nullptr;
@@ -124,16 +126,16 @@ void TDirectoryListBox::BuildList() {
     const std::vector<std::string> parts = PathParts(directory_);
     const int last = static_cast<int>(parts.size()) - 1;
     for (int level = 0; level <= last; ++level)
-        AddEntry(parts[static_cast<size_t>(level)], level == last ? glCurrentFolder : glOpenFolder, level);
+        Items()->AddObject(parts[static_cast<size_t>(level)], FileGlyphMark(level == last ? fgCurrentFolder : fgOpenFolder));
     currentIndex_ = last;
-    for (const std::string& folder : SubFolders(directory_)) AddEntry(folder, glClosedFolder, last + 1);
+    for (const std::string& folder : SubFolders(directory_)) Items()->AddObject(folder, FileGlyphMark(fgClosedFolder));
     Items()->EndUpdate();
-    if (HandleAllocated()) SetItemIndex(currentIndex_);
+    SetItemIndex(currentIndex_);
 }
 
-void TDirectoryListBox::CreateHandleExtras() {
-    TFileCtrlListBox::CreateHandleExtras();
-    SetItemIndex(currentIndex_);
+// The path's folders step in one level each; the subfolders one further than the current.
+void TDirectoryListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState) {
+    DrawFileCtrlItem(*this, index, rect, std::min(index, currentIndex_ + 1), true);
 }
 
 std::string TDirectoryListBox::GetItemPath(int index) const {
@@ -152,11 +154,11 @@ void TDirectoryListBox::OpenCurrent() {
 
 void TDirectoryListBox::DblClick() {
     OpenCurrent();
-    TFileCtrlListBox::DblClick();
+    TCustomListBox::DblClick();
 }
 
 void TDirectoryListBox::KeyDown(WORD& key, TShiftState shift) {
-    TFileCtrlListBox::KeyDown(key, shift);
+    TCustomListBox::KeyDown(key, shift);
     if (key == VK_RETURN) {
         OpenCurrent();
         key = 0;
@@ -165,7 +167,7 @@ void TDirectoryListBox::KeyDown(WORD& key, TShiftState shift) {
 
 // Enter opens a folder rather than pressing the form's default button.
 void TDirectoryListBox::WndProc(TMessage& m) {
-    TFileCtrlListBox::WndProc(m);
+    TCustomListBox::WndProc(m);
     if (m.Msg == WM_GETDLGCODE && m.WParam == VK_RETURN) m.Result |= DLGC_WANTALLKEYS;
 }
 
@@ -175,36 +177,17 @@ void TDirectoryListBox::WndProc(TMessage& m) {
 const TClassInfo& TDriveComboBox::StaticClass() {
     using C = TDriveComboBox;
     using P = TProps<C>;
-    static const TClassInfo info("TDriveComboBox", &TWinControl::StaticClass(), Creator<C>(),
-                                 {
-                                     P::Component("DirList", &C::DirList, &C::SetDirList),
-                                     P::Boolean("AutoDropDown", &C::AutoDropDown, &C::SetAutoDropDown).Default(false),
-                                     P::Boolean("TabStop", &C::TabStop, &C::SetTabStop).Default(true),
-                                     P::Event("OnChange", &C::OnChange),
-                                 });
+    static const TClassInfo info("TDriveComboBox", &TCustomComboBox::StaticClass(), Creator<C>(),
+                                 {P::Component("DirList", &C::DirList, &C::SetDirList)});
     return info;
 }
 TOOLKIT_REGISTER(TDriveComboBox);
 
-TDriveComboBox::TDriveComboBox(TComponent* owner) : TWinControl(owner) {
-    SetTabStop(true);
-    SetBounds(0, 0, 145, 21);
+TDriveComboBox::TDriveComboBox(TComponent* owner) : TCustomComboBox(owner) {
+    SetStyle(csDropDownList);
     const DWORD mask = GetLogicalDrives();
     for (int i = 0; i < 26; ++i)
         if (mask & (1u << i)) drives_.push_back(static_cast<char>('a' + i));
-    const std::string current = CurrentDirectory();
-    if (current.size() > 1 && current[1] == ':') drive_ = static_cast<char>(std::tolower(static_cast<unsigned char>(current[0])));
-}
-
-void TDriveComboBox::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
-    p.SysClassName = "COMBOBOX";
-    p.Style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-    p.Height = std::max(p.Height, 200);  // the window's height includes the dropped-down list
-}
-
-void TDriveComboBox::CreateHandleExtras() {
-    TWinControl::CreateHandleExtras();
     for (char letter : drives_) {
         std::string text = std::string(1, letter) + ":";
         const std::string root = text + "\\";
@@ -212,18 +195,17 @@ void TDriveComboBox::CreateHandleExtras() {
         if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED &&
             GetVolumeInformationA(root.c_str(), label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0) && label[0])
             text += std::string(" [") + label + "]";
-        SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        Items()->Add(text);
     }
+    const std::string current = CurrentDirectory();
+    if (current.size() > 1 && current[1] == ':') drive_ = static_cast<char>(std::tolower(static_cast<unsigned char>(current[0])));
     SelectDriveItem();
 }
 
 void TDriveComboBox::SelectDriveItem() {
-    if (!HandleAllocated()) return;
     const auto it = std::find(drives_.begin(), drives_.end(), drive_);
-    const WPARAM index = it == drives_.end() ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(it - drives_.begin());
-    SendMessageA(Handle(), CB_SETCURSEL, index, 0);
+    SetItemIndex(it == drives_.end() ? -1 : static_cast<int>(it - drives_.begin()));
 }
-
 void TDriveComboBox::SetDrive(char letter) {
     letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     if (std::find(drives_.begin(), drives_.end(), letter) == drives_.end())
@@ -267,20 +249,11 @@ void TDriveComboBox::FollowDirList() {
 }
 
 void TDriveComboBox::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
+    TCustomComboBox::Notification(component, operation);
     if (operation == opRemove && component == dirList_) dirList_ = nullptr;
 }
 
-void TDriveComboBox::WndProc(TMessage& m) {
-    if (m.Msg == CN_BASE + WM_COMMAND && HIWORD(m.WParam) == CBN_SELCHANGE) {
-        const auto index = static_cast<size_t>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-        if (index < drives_.size()) SetDrive(drives_[index]);
-        return;
-    }
-    TWinControl::WndProc(m);
-}
-
-void TDriveComboBox::KeyPress(char& key) {
-    if (autoDropDown_ && !SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0)) SendMessageA(Handle(), CB_SHOWDROPDOWN, TRUE, 0);
-    TWinControl::KeyPress(key);
+void TDriveComboBox::Select() {
+    const int index = ItemIndex();
+    if (index >= 0) SetDrive(drives_[static_cast<size_t>(index)]);
 }

@@ -421,6 +421,21 @@ TModalResult TCustomForm::ShowModal() {
     return modalResult_;
 }
 
+void TCustomForm::ShowFocusCues() {
+    if (focusCuesShown_) return;
+    focusCuesShown_ = true;
+    if (!HandleAllocated()) return;
+    const WPARAM clear = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    SendMessageA(Handle(), WM_UPDATEUISTATE, clear, 0);
+    EnumChildWindows(
+        Handle(),
+        [](HWND child, LPARAM state) {
+            SendMessageA(child, WM_UPDATEUISTATE, static_cast<WPARAM>(state), 0);
+            return TRUE;
+        },
+        static_cast<LPARAM>(clear));
+}
+
 bool TCustomForm::IsShortCut(TShortCut shortCut) { return menu_ && menu_->IsShortCut(shortCut); }
 
 void TCustomForm::DialogKey(TMessage& m) {

@@ -119,6 +119,10 @@ public:
     TIcon* Icon() const { return icon_.get(); }
 
     TWinControl* ActiveControl() const { return activeControl_; }
+    // Focus rectangles show once the keyboard has been used in the form (Tab, an arrow key,
+    // Alt), as on the system's own dialogs; until then a click never shows them.
+    bool FocusCuesShown() const { return focusCuesShown_; }
+    void ShowFocusCues();
     void SetActiveControl(TWinControl* control);
     // Focuses the next (or previous) control in tab order after `current`.
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
@@ -201,6 +205,7 @@ private:
     TFormMenu* menu_ = nullptr;
     std::unique_ptr<TIcon> icon_;
     TWinControl* activeControl_ = nullptr;
+    bool focusCuesShown_ = false;
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool shownOnce_ = false;

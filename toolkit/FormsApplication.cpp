@@ -226,6 +226,7 @@ bool TApplication::IsKeyMessage(MSG& msg) {
     TCustomForm* form = GetParentForm(target);
     if (!form) return false;
     const WORD key = static_cast<WORD>(msg.wParam);
+    if (key == VK_TAB || key == VK_MENU || (key >= VK_LEFT && key <= VK_DOWN)) form->ShowFocusCues();
     if (form->IsShortCut(ShortCut(key, KeyboardShiftState()))) return true;
     if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
     // Asked without the message: given one, an edit takes itself for part of a dialog box and

@@ -489,6 +489,11 @@ std::string TMemoStrings::Text() const { return memo_.Text(); }
 
 void TMemoStrings::SetText(std::string_view text) { memo_.SetText(WithCrLf(text)); }
 
+int TMemoStrings::Add(const std::string& s) {
+    if (!memo_.HandleAllocated()) return TStrings::Add(s);
+    return memo_.AppendLine(s);
+}
+
 const TClassInfo& TCustomMemo::StaticClass() {
     using C = TCustomMemo;
     using P = TProps<C>;
@@ -522,10 +527,22 @@ void TCustomMemo::CreateParams(TCreateParams& p) {
     if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !wordWrap_) p.Style |= WS_HSCROLL;
     if (alignment_ == taCenter) p.Style |= ES_CENTER;
     if (alignment_ == taRightJustify) p.Style |= ES_RIGHT;
+    p.Caption.clear();
+}
+
+void TCustomMemo::CreateHandleExtras() {
+    TCustomEdit::CreateHandleExtras();
+    PrepareEmptyWindow();
+    const std::string text = TControl::GetText();
+    if (text.empty()) return;
+    filling_ = true;
+    SendMessageA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    filling_ = false;
 }
 
 // A multi-line edit wants every key; the Tab key only when WantTabs says so.
 void TCustomMemo::WndProc(TMessage& m) {
+    if (filling_ && m.Msg == CN_BASE + WM_COMMAND) return;  // no change for the user to hear of
     TCustomEdit::WndProc(m);
     if (m.Msg == WM_GETDLGCODE && m.WParam == VK_TAB) {
         if (wantTabs_)
@@ -560,6 +577,31 @@ int TCustomMemo::CharPos(const std::string& text, size_t offset) const {
 }
 
 size_t TCustomMemo::Capacity() { return MaxLength() > 0 ? static_cast<size_t>(MaxLength()) : SIZE_MAX; }
+
+size_t TCustomMemo::WindowLength() { return static_cast<size_t>(GetWindowTextLengthW(Handle())); }
+
+int TCustomMemo::AppendLine(const std::string& line) {
+    const HWND window = Handle();
+    const size_t before = WindowLength();
+    // The last line starts at the end when the text ends with a line break.
+    const LRESULT lines = SendMessageA(window, EM_GETLINECOUNT, 0, 0);
+    const bool breakFirst = before > 0 && static_cast<size_t>(SendMessageA(window, EM_LINEINDEX, lines - 1, 0)) != before;
+    const std::string text = (breakFirst ? "\r\n" : "") + line + "\r\n";
+    const size_t expected = before + static_cast<size_t>(CharPos(text, text.size()));
+    if (expected > Capacity()) CapacityError();
+    SendMessageA(window, EM_SETSEL, before, static_cast<LPARAM>(before));
+    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    const size_t after = WindowLength();
+    if (after != expected) {
+        SendMessageA(window, EM_SETSEL, before, static_cast<LPARAM>(after));
+        SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        CapacityError();
+    }
+    // Without word wrap the window's lines are the text's: the new line took the place of
+    // the empty last one, or came after the last.
+    if (wordWrap_) return lines_->Count() - 1;
+    return static_cast<int>(breakFirst ? lines : lines - 1);
+}
 
 void TCustomMemo::SetText(const std::string& text) {
     if (static_cast<size_t>(CharPos(text, text.size())) > Capacity()) CapacityError();

@@ -1,8 +1,6 @@
 // The main window's batch runs (F9 over the file list's names, F10 over the folder tree),
 // the file processor that shows each file in the "current file" box, the run log and its
 // F12 save.
-#include <richedit.h>
-
 #include <optional>
 #include <vector>
 
@@ -47,40 +45,6 @@ private:
     std::uint32_t shownAt_ = 0;
 };
 
-// The log's length in the box's own characters (a line break is one).
-LRESULT LogLength(HWND box) {
-    GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
-    return SendMessageA(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
-}
-
-bool EndsWithLineBreak(HWND box, LRESULT length) {
-    char last[4] = {};
-    TEXTRANGEA range{{static_cast<LONG>(length - 1), static_cast<LONG>(length)}, last};
-    SendMessageA(box, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    return last[0] == '\r' || last[0] == '\n';
-}
-
-// Adds `line` at the end of the run log. A long run adds thousands of lines, so the line
-// goes in at the end without the log's whole text being read back for each one; a line the
-// box cannot take leaves it as it was and raises "RichEdit line insertion error".
-void AppendLogLine(TRichEdit& log, const std::string& line) {
-    const HWND box = log.Handle();
-    const LRESULT before = LogLength(box);
-    const bool breakFirst = before > 0 && !EndsWithLineBreak(box, before);
-    const std::string text = (breakFirst ? "\r\n" : "") + line + "\r\n";
-    const LRESULT expected = before + static_cast<LRESULT>(pelmar::platform::BoxLength(line)) + (breakFirst ? 2 : 1);
-    const auto insertionError = [] { return EOutOfResources("RichEdit line insertion error"); };
-    if (expected > SendMessageA(box, EM_GETLIMITTEXT, 0, 0)) throw insertionError();
-    SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(before), before);
-    SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    const LRESULT after = LogLength(box);
-    if (after != expected) {
-        SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(before), after);
-        SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
-        throw insertionError();
-    }
-}
-
 // The "current file" box is filled once, with the last file's text, when the run ends, also
 // when a failure ends it: the run handles no messages, so the texts of the files before
 // are never seen, and filling a box with a page's text costs far more than rewriting the
@@ -106,7 +70,7 @@ void RunFromWindow(TMainForm& form, pelmar::BatchKind kind, const std::function<
                 lastText = std::move(done.text);
                 return done.count;
             },
-            [&](const std::string& line) { AppendLogLine(*form.mmOutput, line); });
+            [&](const std::string& line) { form.mmOutput->Lines()->Add(line); });
     } catch (...) {
         showLastText();
         throw;

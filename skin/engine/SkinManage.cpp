@@ -6,6 +6,7 @@
 #include "skin/WinSkinData.h"
 #include "skin/engine/SkinMessages.h"
 #include "skin/engine/WinSkinForm.h"
+#include "skin/engine/WinSkinPopMenu.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
 
@@ -32,7 +33,10 @@ bool HasStyle(HWND window, int index, DWORD bits) {
 TSkinManage* SkinManager() { return gManager.get(); }
 
 TSkinManage& EnsureSkinManager() {
-    if (!gManager) gManager = std::make_unique<TSkinManage>();
+    if (!gManager) {
+        gManager = std::make_unique<TSkinManage>();
+        gManager->SetPopupMenuSkinnerFactory(MakePopupMenuSkinner);
+    }
     return *gManager;
 }
 

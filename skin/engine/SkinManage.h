@@ -81,6 +81,7 @@ public:
     void SetMDIFrame(HWND client, TWinControl* frame) { mdiClient_ = client, mdiFrame_ = frame; }
     const std::vector<std::unique_ptr<TWinSkinForm>>& FormSkinners() const { return formSkinners_; }
     const std::vector<TSkinData*>& SkinComponents() const { return components_; }
+    const std::vector<std::unique_ptr<TPopupMenuSkinner>>& MenuSkinners() const { return menuSkinners_; }
 
     // The request of the pending command, carried out now (the timer's tick).
     void CommandTimer();

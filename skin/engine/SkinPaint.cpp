@@ -126,6 +126,14 @@ void DrawMenuBarBand(HDC dc, const TRect& target, const TDataSkinObject& menuBar
     PaintNineSlice(dc, target, menuBar.Image, slice);
 }
 
+void DrawMenuSeparator(HDC dc, const TRect& target, const TDataSkinObject& menuItem) {
+    TNineSlice slice;
+    slice.frame = FrameRect(menuItem.Image, menuItem.FrameCount, 2, false);
+    slice.margins = Rect(menuItem.LeftWidth, 0, menuItem.RightWidth, 0);
+    slice.transparent = true;
+    PaintNineSlice(dc, target, menuItem.Image, slice);
+}
+
 HFONT CreateNonClientFont(LOGFONTA NONCLIENTMETRICSA::*font) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;

@@ -41,6 +41,11 @@ void DrawTextBackground(HDC dc, const TRect& target, const TDataSkinTitle& title
 // TileMenu) is 1 and stretched otherwise.
 void DrawMenuBarBand(HDC dc, const TRect& target, const TDataSkinObject& menuBar, bool active);
 
+// A menu separator from frame 2 of the five-frame MenuItem element: its left-margin, middle
+// and right-margin columns stretched over the target's left margin, middle and right margin
+// and over the target's height, magenta left out.
+void DrawMenuSeparator(HDC dc, const TRect& target, const TDataSkinObject& menuItem);
+
 // A new font of the system's non-client metrics (its caption font, its menu font, …); null
 // when the system does not say.
 HFONT CreateNonClientFont(LOGFONTA NONCLIENTMETRICSA::*font);

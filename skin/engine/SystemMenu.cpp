@@ -1,6 +1,7 @@
 #include "skin/engine/SystemMenu.h"
 
 #include "skin/WinSkinData.h"
+#include "skin/engine/MenuOwnerDraw.h"
 #include "skin/engine/WinSkinForm.h"
 #include "toolkit/Menus.h"
 
@@ -72,6 +73,7 @@ void TSkinSystemMenu::Rebuild() {
         };
         menu_->Items()->Add(item);
     }
+    UseEnginePainters(*menu_->Items(), *frame_.Skin(), true, true);
 }
 
 void TSkinSystemMenu::Popup(POINT screen) {

@@ -3,6 +3,8 @@
 #include "skin/WinSkinData.h"
 #include "skin/controls/SkinSelection.h"
 #include "skin/controls/WinSubClass.h"
+#include "skin/engine/MDIClientSkin.h"
+#include "skin/engine/MenuOwnerDraw.h"
 #include "skin/engine/NCObjects.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/SkinMessages.h"
@@ -32,13 +34,12 @@ bool KeepsSystemMenuStyle(DWORD exStyle, HWND owner, bool mdiChild) {
 }  // namespace
 
 TWinSkinForm::TWinSkinForm()
-    : titleBuffer_(std::make_unique<TBitmap>()), captionFont_(CreateNonClientFont(&NONCLIENTMETRICSA::lfCaptionFont)),
-      doubleClickTime_(GetDoubleClickTime()) {
-    titleBuffer_->SetPixelFormat(pf32bit);
-}
+    : subclass_(kSkinnerProperty),
+      captionFont_(CreateNonClientFont(&NONCLIENTMETRICSA::lfCaptionFont)),
+      doubleClickTime_(GetDoubleClickTime()) {}
 
 TWinSkinForm::~TWinSkinForm() {
-    if (previousProc_) Release();
+    if (subclass_.Installed()) Release();
     ReleaseButtons();
     if (captionFont_) DeleteObject(captionFont_);
 }
@@ -53,6 +54,13 @@ void TWinSkinForm::AttachForm(TSkinData* skin, TCustomForm* form) {
             *form, [this](TMessage& m, const TWndMethod& next) { FormHook(m, next); });
     formColour_ = form->Color();
     form->SetColor(skin->Colours().ButtonFace);
+    OwnerDrawMenus(true);
+}
+
+void TWinSkinForm::OwnerDrawMenus(bool on) {
+    if (!form_ || !skin_) return;
+    if (skin_->SkinControls().Contains(xcPopupMenu)) MakeMenusOwnerDrawn(*form_, *skin_, on);
+    if (skin_->SkinControls().Contains(xcMenuItem)) MakeMainMenuOwnerDrawn(*form_, *skin_, on);
 }
 
 void TWinSkinForm::Attach(TSkinData* skin, HWND window) {
@@ -69,17 +77,17 @@ void TWinSkinForm::Attach(TSkinData* skin, HWND window) {
     if (HWND client = FindWindowExA(window, nullptr, "MDIClient", nullptr)) {
         frameKind_ = fkMDIFrame;
         manager.SetMDIFrame(client, form_);
+        mdiClient_ = std::make_unique<TMDIClientSkin>(*this, client);
     } else if (exStyle_ & WS_EX_MDICHILD) {
         frameKind_ = fkMDIChild;
         if (skin->Options().Contains(xoMDIChildBorder)) frameSkinning_ = false;
     }
-    unicode_ = IsWindowUnicode(window) != FALSE;
     if (manager.PlatformVersion() & 0x80000000u) {
         TSkinControlTypes controls = skin->SkinControls();
         controls.Exclude(xcSystemMenu);
         skin->SetSkinControls(controls);
     }
-    Subclass();
+    subclass_.Install(window, &TWinSkinForm::SubclassProc, this);
     if (frameSkinning_) {
         if (GetMenu(window) && frameKind_ != fkMDIChild) {
             menuBar_ = std::make_unique<TWinSkinMenu>(*this, form_ ? form_->Menu() : nullptr);
@@ -117,37 +125,17 @@ void TWinSkinForm::UpdateShowState() {
 
 LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<TWinSkinForm*>(GetPropA(window, kSkinnerProperty));
-    if (!self || !self->previousProc_) return DefWindowProcA(window, msg, wParam, lParam);
+    if (!self || !self->subclass_.Installed()) return DefWindowProcA(window, msg, wParam, lParam);
     // No error may leave a window procedure: a skinner that fails leaves the system look.
     try {
         return self->HandleMessage(msg, wParam, lParam);
     } catch (...) {
-        return self->previousProc_ ? self->CallPrevious(msg, wParam, lParam) : 0;
+        return self->subclass_.Installed() ? self->CallPrevious(msg, wParam, lParam) : 0;
     }
 }
 
-void TWinSkinForm::Subclass() {
-    SetPropA(window_, kSkinnerProperty, this);
-    const auto proc = reinterpret_cast<LONG_PTR>(&TWinSkinForm::SubclassProc);
-    previousProc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(window_, GWLP_WNDPROC, proc)
-                                                       : SetWindowLongPtrA(window_, GWLP_WNDPROC, proc));
-}
-
-void TWinSkinForm::RestoreProcedure() {
-    if (!previousProc_) return;
-    if (unicode_)
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    else
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    RemovePropA(window_, kSkinnerProperty);
-    previousProc_ = nullptr;
-}
-
-// A Unicode window hands its messages on in their wide form: the ANSI call would convert
-// texts that are already wide.
 LRESULT TWinSkinForm::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (unicode_) return CallWindowProcW(previousProc_, window_, msg, wParam, lParam);
-    return CallWindowProcA(previousProc_, window_, msg, wParam, lParam);
+    return subclass_.CallPrevious(msg, wParam, lParam);
 }
 
 void TWinSkinForm::Start() {
@@ -194,6 +182,7 @@ void TWinSkinForm::CaptureIcon() {
     if (icon) DrawIconEx(iconBitmap_.Canvas()->Handle(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
     iconBitmap_.SetTransparentColor(clFuchsia);
     iconBitmap_.SetTransparent(true);
+    frameCache_.Forget();
 }
 
 void TWinSkinForm::RebuildButtons() {
@@ -273,6 +262,16 @@ void TWinSkinForm::ReleaseControlSkinners() {
     controlSkinners_.clear();
 }
 
+void TWinSkinForm::MenuChanged() {
+    if (!frameSkinning_ || !Started()) return;
+    if (!menuBar_ && GetMenu(window_))
+        menuBar_ = std::make_unique<TWinSkinMenu>(*this, form_ ? form_->Menu() : nullptr);
+    if (!menuBar_) return;
+    menuBar_->BuildItems();
+    ComputeBorders();
+    ChangeFrame();
+}
+
 // What Release and Unskin share.
 void TWinSkinForm::StopCommon(bool destroying) {
     systemMenuSkin_.reset();
@@ -280,19 +279,23 @@ void TWinSkinForm::StopCommon(bool destroying) {
     if (destroying) menuBar_.reset();
     StopHoverTimer();
     formHook_.reset();
-    RestoreProcedure();
-    if (form_ && !destroying) form_->SetColor(formColour_);
+    mdiClient_.reset();
+    if (!destroying) subclass_.Restore();
+    if (form_ && !destroying) {
+        OwnerDrawMenus(false);
+        form_->SetColor(formColour_);
+    }
     // Every control shows its own look again.
     if (!destroying && IsWindow(window_)) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::Release() {
-    if (!previousProc_) return;
+    if (!subclass_.Installed()) return;
     StopCommon(state_ == fsDestroying);
 }
 
 void TWinSkinForm::Unskin() {
-    if (!previousProc_) return;
+    if (!subclass_.Installed()) return;
     const bool destroying = state_ == fsDestroying;
     const bool wasSkinningFrame = frameSkinning_ && state_ != fsAttached;
     // The client area as the skinned frame left it, before anything is put back.
@@ -320,6 +323,7 @@ void TWinSkinForm::Unskin() {
 void TWinSkinForm::Repaint() {
     if (state_ != fsRunning) return;
     if (form_) form_->SetColor(skin_->Colours().ButtonFace);
+    frameCache_.Forget();  // the same component may hold another skin now
     state_ = fsRefreshing;
     if (frameSkinning_ && showState_ == ssNormal && !child_) ResizeToSkin(false);
     BuildRegion(true);

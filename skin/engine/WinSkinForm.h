@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "platform/Win.h"
+#include "skin/engine/FrameCache.h"
 #include "skin/engine/FrameRules.h"
+#include "skin/engine/WindowSubclass.h"
 #include "toolkit/Graphics.h"
 
 class TSkinData;
@@ -26,6 +28,8 @@ class TWinSysButton;
 class TSkinSystemMenu;
 class TWinSkinMenu;
 class TSkinControl;
+class TMDIClientSkin;
+class TMenuItem;
 struct TMessage;
 
 enum TFrameKind { fkOrdinary = 0, fkMDIFrame = 1, fkMDIChild = 2 };
@@ -59,6 +63,9 @@ public:
     void AddControlSkinner(std::unique_ptr<TSkinControl> skinner);
     TSkinControl* FindControlSkinner(HWND window) const;
     const std::vector<std::unique_ptr<TSkinControl>>& ControlSkinners() const { return controlSkinners_; }
+    // The window's menu was replaced (an MDI child's menu came or went): the painted bar
+    // takes it and the native bar goes.
+    void MenuChanged();
 
     HWND Handle() const { return window_; }
     TCustomForm* Form() const { return form_; }
@@ -106,6 +113,11 @@ private:
     LRESULT NcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT SysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT SetText(WPARAM wParam, LPARAM lParam);
+    // Items of the skinned bar's drop-downs.
+    TMenuItem* ToolkitMenuItem(UINT command) const;
+    bool MeasureMenuItem(LPARAM lParam, LRESULT& result);
+    bool DrawMenuItem(LPARAM lParam, LRESULT& result);
+    bool MenuCommand(WPARAM wParam, LRESULT& result);
     void Destroying(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool Started() const { return state_ == fsRunning || state_ == fsRefreshing || state_ == fsResizing; }
     bool PlainChild() const { return child_ && frameKind_ != fkMDIChild; }
@@ -119,8 +131,6 @@ private:
     bool NcLeftDoubleClick(WPARAM hit, LPARAM lParam, LRESULT& result);
     bool NcRightButtonDown(WPARAM hit, LPARAM lParam);
     LRESULT CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam);
-    void Subclass();
-    void RestoreProcedure();
     void ReadStyles();
     void ComputeBorders();
     void Start();
@@ -136,9 +146,13 @@ private:
     void StripSystemMenuStyle();
     void RestoreSystemMenuStyle();
     void StopCommon(bool destroying);
+    // The form's menus drawn by the engine (as the skin's SkinControls ask), or not.
+    void OwnerDrawMenus(bool on);
     void OnHoverTimer();
     void FormHook(TMessage& message, const std::function<void(TMessage&)>& next);
-    void PaintTitleBar(HDC dc, int width);
+    TFrameLook CurrentLook();
+    void ComposeSides(const TFrameLook& look);
+    void ComposeTitleBar(const TFrameLook& look);
     void PaintCaptionText(HDC dc, int width);
     RECT MenuBand(int width) const;
     void RestoreMenuBar();
@@ -150,8 +164,7 @@ private:
     TCustomForm* form_ = nullptr;
     TSkinData* skin_ = nullptr;
     std::string className_;
-    WNDPROC previousProc_ = nullptr;
-    bool unicode_ = false;
+    TWindowSubclass subclass_;
     std::unique_ptr<TWindowHook> formHook_;
     DWORD style_ = 0;
     DWORD exStyle_ = 0;
@@ -170,12 +183,13 @@ private:
     SIZE nativeFrame_{};
     HMENU nativeMenu_ = nullptr;
     HMENU systemMenu_ = nullptr;
-    std::unique_ptr<TBitmap> titleBuffer_;
-    HDC composing_ = nullptr;  // the title buffer's DC while the title bar is composed
+    TFrameCache frameCache_;
+    HDC composing_ = nullptr;  // the title strip's DC while the title bar is composed
     TBitmap iconBitmap_;
     HFONT captionFont_ = nullptr;
     std::unique_ptr<TSkinSystemMenu> systemMenuSkin_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
+    std::unique_ptr<TMDIClientSkin> mdiClient_;
     std::unique_ptr<TTimer> hoverTimer_;
     HRGN region_ = nullptr;
     SIZE regionSize_{};

@@ -54,7 +54,10 @@ bool TWinSkinForm::HandleAlways(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
             const bool systemMenu = HIWORD(lParam) != 0 && static_cast<LONG>(reinterpret_cast<LONG_PTR>(
                                                                reinterpret_cast<HMENU>(wParam))) >= 0;
             EnsureSkinManager().SetNextMenuKind(systemMenu ? mkSystemMenu : mkMenuBar);
-            return false;
+            result = CallPrevious(msg, wParam, lParam);
+            // The program may have rebuilt the menu's items as it opened.
+            if (menuBar_) menuBar_->MenuOpening(reinterpret_cast<HMENU>(wParam));
+            return true;
         }
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
@@ -81,12 +84,8 @@ bool TWinSkinForm::HandleAlways(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
 
 void TWinSkinForm::Destroying(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     state_ = fsDestroying;
-    const WNDPROC previous = previousProc_;
-    const bool unicode = unicode_;
-    const HWND window = window_;
     Release();
-    result = unicode ? CallWindowProcW(previous, window, WM_NCDESTROY, wParam, lParam)
-                     : CallWindowProcA(previous, window, WM_NCDESTROY, wParam, lParam);
+    result = subclass_.RestoreAndPass(WM_NCDESTROY, wParam, lParam);
     state_ = fsDead;
 }
 
@@ -111,6 +110,12 @@ bool TWinSkinForm::HandleFrameMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
         case WM_SETTEXT:
             result = SetText(wParam, lParam);
             return true;
+        case WM_MEASUREITEM:
+            return MeasureMenuItem(lParam, result);
+        case WM_DRAWITEM:
+            return DrawMenuItem(lParam, result);
+        case WM_COMMAND:
+            return MenuCommand(wParam, result);
         case SKM_OPENMENUAT:
             if (menuBar_)
                 if (TMenuBtn* item = menuBar_->ItemAt(ToWindow(lParam))) menuBar_->OpenItem(*item);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin/WinSkinData.h"
+#include "skin/engine/FrameCache.h"
 #include "skin/engine/NCObjects.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/SkinPaint.h"
@@ -89,6 +90,7 @@ HRGN OpaqueRegion(const TScratch& scratch, int width, int height, int x, int y) 
 void TWinSkinForm::ComputeBorders() {
     borders_ = {};
     menuBarHeight_ = 0;
+    frameCache_.Forget();
     if (!skin_ || borderKind_ == bkNoCaption) return;
     if (menuBar_) menuBarHeight_ = GetSystemMetrics(SM_CYMENU);
     const TDataSkinBorder& left = skin_->Border(0);
@@ -147,17 +149,12 @@ void TWinSkinForm::PaintFrame(HDC given) {
     if (!dc) return;
     try {
         StripSystemMenuStyle();
-        const RECT box = WindowBox();
-        const int width = box.right;
-        const int height = box.bottom;
-        if (showState_ != ssMinimised) {
-            DrawBorderPart(dc, RECT{0, 0, borders_.left, height}, skin_->Border(0), bpLeft, active_);
-            DrawBorderPart(dc, RECT{width - borders_.right, 0, width, height}, skin_->Border(1), bpRight, active_);
-            DrawBorderPart(dc, RECT{borders_.left, height - borders_.bottom, width - borders_.right, height},
-                           skin_->Border(3), bpBottom, active_);
-        }
-        PaintTitleBar(dc, width);
-        const RECT band = MenuBand(width);
+        const TFrameLook look = CurrentLook();
+        const bool withSides = showState_ != ssMinimised;
+        if (withSides && !frameCache_.HoldsSides(look)) ComposeSides(look);
+        if (!frameCache_.HoldsTitle(look)) ComposeTitleBar(look);
+        frameCache_.Show(dc, borders_, look.width, look.height, withSides);
+        const RECT band = MenuBand(look.width);
         if (menuBar_)
             menuBar_->PaintBar(dc, band);
         else if (menuBarHeight_ > 0 && band.right > band.left)
@@ -169,12 +166,34 @@ void TWinSkinForm::PaintFrame(HDC given) {
     if (!given) ReleaseDC(window_, dc);
 }
 
-void TWinSkinForm::PaintTitleBar(HDC dc, int width) {
+TFrameLook TWinSkinForm::CurrentLook() {
+    const RECT box = WindowBox();
+    TFrameLook look{box.right, box.bottom, active_, showState_, rightToLeft_, WindowText(), {}};
+    const TCaptionState state = CaptionState();
+    for (const auto& button : buttons_) {
+        button->Update(state);
+        look.buttonFrames.push_back(button->Enabled() ? button->FrameToDraw() : -1);
+    }
+    return look;
+}
+
+void TWinSkinForm::ComposeSides(const TFrameLook& look) {
+    const int height = look.height;
+    const int between = look.width - borders_.left - borders_.right;
+    DrawBorderPart(frameCache_.Strip(fsLeft, borders_.left, height), RECT{0, 0, borders_.left, height},
+                   skin_->Border(0), bpLeft, active_);
+    DrawBorderPart(frameCache_.Strip(fsRight, borders_.right, height), RECT{0, 0, borders_.right, height},
+                   skin_->Border(1), bpRight, active_);
+    DrawBorderPart(frameCache_.Strip(fsBottom, between, borders_.bottom), RECT{0, 0, between, borders_.bottom},
+                   skin_->Border(3), bpBottom, active_);
+    frameCache_.RememberSides(look);
+}
+
+void TWinSkinForm::ComposeTitleBar(const TFrameLook& look) {
+    const int width = look.width;
     const int height = borders_.top;
     if (height <= 0 || width <= 0) return;
-    // One buffer for the skinner's life: making a bitmap costs more than the whole title.
-    if (titleBuffer_->Width() != width || titleBuffer_->Height() != height) titleBuffer_->SetSize(width, height);
-    const HDC buffer = titleBuffer_->Canvas()->Handle();
+    const HDC buffer = frameCache_.Strip(fsTitle, width, height);
     composing_ = buffer;
     if (showState_ == ssMinimised) {
         RECT all{0, 0, width, height};
@@ -182,18 +201,20 @@ void TWinSkinForm::PaintTitleBar(HDC dc, int width) {
         FillRect(buffer, &all, face);
         DeleteObject(face);
     } else {
-        BitBlt(buffer, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        // The corners above the sides belong to the side borders.
+        BitBlt(buffer, 0, 0, borders_.left, height, frameCache_.Strip(fsLeft, borders_.left, look.height), 0, 0,
+               SRCCOPY);
+        BitBlt(buffer, width - borders_.right, 0, borders_.right, height,
+               frameCache_.Strip(fsRight, borders_.right, look.height), 0, 0, SRCCOPY);
     }
     DrawBorderPart(buffer, RECT{borders_.left, 0, width - borders_.right, height}, skin_->Border(2), bpTitle,
                    active_);
-    const TCaptionState state = CaptionState();
-    for (const auto& button : buttons_) button->Update(state);
     PaintCaptionText(buffer, width);
     LayoutButtons(width);
     for (const auto& button : buttons_)
         if (button->Enabled()) button->Paint();
     composing_ = nullptr;
-    BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+    frameCache_.RememberTitle(look);
 }
 
 void TWinSkinForm::LayoutButtons(int width) {

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "skin/WinSkinData.h"
+#include "skin/engine/MenuItemPaint.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/SkinPaint.h"
 #include "skin/engine/WinSkinForm.h"
@@ -12,23 +13,6 @@
 namespace {
 
 constexpr int kMaxCaption = 80;
-
-// The system's menu font, selected into a DC for as long as this lives.
-class TMenuFont {
-public:
-    explicit TMenuFont(HDC dc) : dc_(dc), font_(CreateNonClientFont(&NONCLIENTMETRICSA::lfMenuFont)), old_(SelectObject(dc, font_)) {}
-    TMenuFont(const TMenuFont&) = delete;
-    TMenuFont& operator=(const TMenuFont&) = delete;
-    ~TMenuFont() {
-        SelectObject(dc_, old_);
-        if (font_) DeleteObject(font_);
-    }
-
-private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ old_;
-};
 
 COLORREF Rgb(TColor colour) { return static_cast<COLORREF>(ColorToRGB(colour)); }
 
@@ -201,15 +185,26 @@ TMenuBtn* TWinSkinMenu::Track(TMenuBtn& item) {
     GetCursorPos(&gTracking.lastPointer);
     gTracking.hook = SetWindowsHookExA(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId());
     frame_.StopHoverTimer();
+    ownerDraw_ = std::make_unique<TNativeOwnerDraw>();
+    ownerDraw_->Add(item.SubMenu);
     const UINT flags = TPM_RIGHTBUTTON | (frame_.RightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
     TrackPopupMenu(item.SubMenu, flags, r.left + (frame_.RightToLeft() ? b.right : b.left), r.top + b.bottom, 0,
                    window, nullptr);
     if (gTracking.hook) UnhookWindowsHookEx(gTracking.hook);
+    ownerDraw_.reset();
     TMenuBtn* target = gTracking.target;
     gTracking = TTracking{};
     item.MouseLeave();
     frame_.StartHoverTimer();
     return target;
+}
+
+HMENU TWinSkinMenu::TrackedMenu() const {
+    return gTracking.bar == this && gTracking.open ? gTracking.open->SubMenu : nullptr;
+}
+
+void TWinSkinMenu::MenuOpening(HMENU menu) {
+    if (ownerDraw_) ownerDraw_->Add(menu);
 }
 
 void TWinSkinMenu::OpenItem(TMenuBtn& first) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Win.h"
+#include "skin/engine/MenuOwnerDraw.h"
 #include "skin/engine/NCObjects.h"
 
 class TSkinData;
@@ -33,6 +34,10 @@ public:
     // Opens the item's drop-down menu (or clicks an item without one). While it is open the
     // arrow keys and the pointer move to the neighbouring items of the bar.
     void OpenItem(TMenuBtn& item);
+    // The drop-down menu being tracked, or null.
+    HMENU TrackedMenu() const;
+    // A menu of the tracked drop-down opens: its items are drawn by the frame skinner.
+    void MenuOpening(HMENU menu);
     // Where the bar was last painted (window coordinates).
     const RECT& Band() const { return band_; }
     const std::vector<std::unique_ptr<TMenuBtn>>& Items() const { return items_; }
@@ -52,6 +57,7 @@ private:
     RECT band_{};
     std::vector<std::unique_ptr<TMenuBtn>> items_;
     TBitmap background_;
+    std::unique_ptr<TNativeOwnerDraw> ownerDraw_;  // while a drop-down is tracked
 };
 
 // One item of the painted menu bar.

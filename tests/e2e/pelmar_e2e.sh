@@ -271,6 +271,13 @@ for skin in ${skins:+skin graphite}; do
   shot "9-$skin-inputs-outputs" "$main"
   click "$main" "${tab_browse[@]}"
   shot "9-$skin-main-active" "$main"
+  # Alt alone opens the skinned bar's first drop-down; the arrows move along the bar.
+  xdotool windowfocus --sync "$main" 2>/dev/null || true
+  rm -f "$shots/9-$skin-file-menu.png" "$shots/9-$skin-options-menu.png"
+  shot_menu "9-$skin-file-menu" "$main" alt
+  shot_menu "9-$skin-options-menu" "$main" alt Right
+  check "Alt, then Right, open the skinned File and Options menus with $skin" \
+    test -f "$shots/9-$skin-file-menu.png" -a -f "$shots/9-$skin-options-menu.png"
   key "$main" ctrl+t
   settings=$(window_named Settings)
   check "the settings window opens skinned with $skin" test -n "$settings"

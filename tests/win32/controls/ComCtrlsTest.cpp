@@ -128,6 +128,24 @@ TEST(PageControl, AUsersTabChoiceActivatesThePageAndCanBeRefused) {
     EXPECT_EQ(events, (std::vector<std::string>{"changing", "change", "changing"}));
 }
 
+TEST(PageControl, TheFocusRectangleWaitsForTheKeyboardButAClickStillFocuses) {
+    PagesScene s;
+    s.form->Show();
+    const HWND h = s.pages->Handle();
+    const auto hidesFocus = [&] { return (GetWindowLongA(h, GWL_STYLE) & TCS_FOCUSNEVER) != 0; };
+    EXPECT_TRUE(hidesFocus());
+    RECT tab{};
+    SendMessageA(h, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 4));
+    SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(tab.left + 4, tab.top + 4));
+    EXPECT_EQ(GetFocus(), h);
+    EXPECT_TRUE(hidesFocus());
+    PostMessageA(h, WM_KEYDOWN, VK_RIGHT, 0);  // through the loop, as a user's key comes
+    Pump();
+    EXPECT_TRUE(s.form->FocusCuesShown());
+    EXPECT_FALSE(hidesFocus());
+}
+
 TEST(PageControl, StylesAreWindowStylesAndTheClassNamesNameTheToolkit) {
     PagesScene s;
     s.pages->SetHotTrack(true);

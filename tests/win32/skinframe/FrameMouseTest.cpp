@@ -66,3 +66,40 @@ TEST(FrameMouse, DoubleClicksAndTheMaximisedCaption) {
     EXPECT_EQ(before.top, after.top);
     EXPECT_EQ(doubleClick(80, 10), WPARAM{SC_RESTORE});
 }
+
+TEST(FrameMouse, ARightClickShowsTheSystemMenuAndASecondOneOnAButtonCloses) {
+    SkinnedForm f;
+    bool closeAsked = false;
+    TWindowHook record(f.Form(), [&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == WM_CLOSE) {
+            closeAsked = true;
+            return;  // the test keeps its window
+        }
+        next(m);
+    });
+    // The menu is modal: a timer looks for its window and closes it.
+    static bool menuShown;
+    const auto rightClick = [&](int x, int y) {
+        menuShown = false;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu)) menuShown = true;
+            EndMenu();
+        });
+        SendMessageA(f.Handle(), WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(f.Handle(), x, y));
+        KillTimer(nullptr, timer);
+        Pump();
+    };
+    const int w = f.Skinner()->WindowBox().right;
+    const POINT onButton{w - 24 + 8, 6 + 7};
+    rightClick(80, 10);
+    EXPECT_TRUE(menuShown);
+    // Again at once, but not over a caption button: the menu once more.
+    rightClick(80, 10);
+    EXPECT_TRUE(menuShown);
+    EXPECT_FALSE(closeAsked);
+    // Again at once over a caption button: the window is asked to close, no menu.
+    SendMessageA(f.Handle(), WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(f.Handle(), onButton.x, onButton.y));
+    rightClick(onButton.x, onButton.y);
+    EXPECT_FALSE(menuShown);
+    EXPECT_TRUE(closeAsked);
+}

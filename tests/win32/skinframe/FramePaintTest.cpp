@@ -101,9 +101,17 @@ TEST(FramePaint, RetitlingAndActivatingNeverShowTheNativeCaption) {
     expectSkinned("deactivated");
     SendMessageA(f.Handle(), WM_NCACTIVATE, TRUE, 0);
     expectSkinned("activated");
+    const LONG shortCaption = f.Skinner()->CaptionRect().right;
     f.Form().SetCaption("A new caption that is longer");
     expectSkinned("retitled");
+    EXPECT_GT(f.Skinner()->CaptionRect().right, shortCaption);
     f.Form().SetBounds(120, 120, 360, 240);
     Pump();
     expectSkinned("resized");
+    // The frame is composed anew for the new size, not copied from the old one.
+    const auto resized = f.PaintedFrame();
+    const int w = resized->Width(), h = resized->Height();
+    EXPECT_EQ(w, 360);
+    EXPECT_EQ(At(*resized, w - 2, h / 2), kRightActive);
+    EXPECT_EQ(At(*resized, w / 2, h - 2), kBottomActive);
 }
