@@ -7,6 +7,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinCombo.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -82,7 +83,7 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomGroupBox"); }, xcPanel, false, {skGroupBox, 0, true, csBefore}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TRadioButton"); }, xcRadioButton, false, {skRadioButton}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomStatusBar"); }, xcStatusBar, false, {skStatusBar}, nullptr},
-    {[](TWinControl& c, const std::string& n) { return n == "TTNTCOMBOBOX" || IsA(c, "TCustomComboBox"); }, xcCombo, false, {skComBox}, nullptr},
+    {[](TWinControl& c, const std::string& n) { return n == "TTNTCOMBOBOX" || IsA(c, "TCustomComboBox"); }, xcCombo, false, {skComBox, 0, false}, nullptr},
     {[](TWinControl&, const std::string& n) { return n == "TRICHEDIT"; }, xcScrollbar, false, {skScrollbar}, nullptr},
     {[](TWinControl&, const std::string& n) { return NameIs(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); }, xcScrollbar, false, {skScrollbar}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomPanel"); }, xcPanel, false, {skBox, 0, true, csBefore}, nullptr},
@@ -92,7 +93,7 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},
     {[](TWinControl& c, const std::string& n) { return IsA(c, "TCustomForm") && !NameIs(n, {"TDCEDIT", "TDCDBEDIT"}); }, {}, false, {skBox, 0, true, csAfter}, nullptr},
-    {[](TWinControl& c, const std::string&) { return NumButtons(c) == 1; }, xcCombo, false, {skComBox}, nullptr},
+    {[](TWinControl& c, const std::string&) { return NumButtons(c) == 1; }, xcCombo, false, {skComBox, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return NumButtons(c) == 0; }, xcEdit, false, {skEdit, 0, false, csNone, false, skNone, {}, {}, true}, nullptr},
 };
 
@@ -108,7 +109,7 @@ struct TKindRow {
 
 const TKindRow kKindRows[] = {
     {"nil", {}, false, {}},
-    {"combobox", xcCombo, false, {skComBox}},
+    {"combobox", xcCombo, false, {skComBox, 0, false}},
     {"edit", xcEdit, false, {skEdit, 0, false}},
     {"radiobutton", xcRadioButton, false, {skRadioButton}},
     {"panel", xcPanel, false, {skBox, 0, true, csNone, true}},
@@ -142,6 +143,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skButton: return std::make_unique<TSkinButton>();
         case skCheckBox: return std::make_unique<TSkinCheckBox>();
         case skRadioButton: return std::make_unique<TSkinRadioButton>();
+        case skComBox: return std::make_unique<TSkinComBox>();
         case skEdit: return std::make_unique<TSkinEdit>();
         case skUpDown: return std::make_unique<TSkinUpDown>();
         case skGroupBox: return std::make_unique<TSkinGroupBox>();

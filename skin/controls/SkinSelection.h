@@ -7,8 +7,8 @@
 //   - foreign windows (children of system dialogs, a size grip): the window-class table.
 // Every row names the SkinControls member it needs; a row whose member is not set does not
 // match. Kinds whose skinner is not built yet have their rows, and make no skinner.
-// Edits keep their own colour: their text is drawn in the control's font colour, which a
-// dark skin's face would swallow.
+// Edits and combo boxes keep their own colour: their text is drawn in the control's font
+// colour, which a dark skin's face would swallow.
 
 #include <memory>
 #include <optional>

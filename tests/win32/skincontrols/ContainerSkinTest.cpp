@@ -1,8 +1,11 @@
 // Edits, up-downs, group boxes, status bars and tabs drawn from the skin.
 #include "ControlFixture.h"
 
+#include <functional>
+
 #include <commctrl.h>
 
+#include "skin/controls/SkinCombo.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -95,4 +98,32 @@ TEST_F(ControlsTest, TabsAndPaneFromTheSkin) {
     EXPECT_EQ(skintest::PixelOf(*printed, pane.left, (pane.top + pane.bottom) / 2), PartColour(kPane, 1));
     EXPECT_EQ(TSkinTab::SideOf(TCS_VERTICAL | TCS_RIGHT), TSkinTab::sdRight);
     EXPECT_EQ(TSkinTab::SideOf(TCS_BOTTOM), TSkinTab::sdBottom);
+}
+
+TEST_F(ControlsTest, ComboBoxEdgeAndButtonFromTheSkin) {
+    TComboBox& combo = Make<TComboBox>(10, 10, 150, 24);
+    combo.SetStyle(csDropDownList);
+    combo.Items()->Add("Z:");
+    combo.SetItemIndex(0);
+    Skin<TSkinComBox>(combo);
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;
+        int frame;
+    };
+    const Case cases[] = {
+        {"normal", [] {}, 1},
+        {"focused", [&] { combo.SetFocus(); }, 4},
+        {"disabled", [&] { combo.SetEnabled(false); }, 3},
+    };
+    for (const Case& c : cases) {
+        c.setUp();
+        // The reader composed the sunk edge and the button into one picture of the control.
+        const std::unique_ptr<TBitmap> printed = Printed(combo.Handle());
+        const int w = printed->Width(), h = printed->Height();
+        EXPECT_EQ(skintest::PixelOf(*printed, 0, h / 2), PartColour(kSunk, c.frame)) << c.what;
+        EXPECT_EQ(skintest::PixelOf(*printed, w - 2, h / 2), PartColour(kCombo, c.frame)) << c.what;
+    }
+    EXPECT_EQ(TSkinComBox::FrameOf({true, true, true, true}), 2) << "dropped down wins over focus and hover";
+    EXPECT_EQ(TSkinComBox::FrameOf({true, false, false, true}), 4);
 }

@@ -26,7 +26,9 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         "[StatusBarEdges]\nImage=edges.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
         "[ExtraImages]\nImage=extra.bmp\n"
         "[Tabs]\nImage=tabs.bmp\nBorder=pane.bmp\nStyle=0\nLeftWidth=4\nTopHeight=4\nRightWidth=4\nBottomHeight=4\n"
-        "[UpDown.Vert]\nImage=updown.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n";
+        "[UpDown.Vert]\nImage=updown.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
+        "[ComboButton]\nImage=combo.bmp\nTrans=1\n[SunkEdge]\nImage=sunk.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
+        "BottomHeight=3\nTrans=1\n";
     skintest::TTestSkin skin = frametest::FrameSkin("", sections);
     skin.Image("button.bmp", Strip(kButton, 5, kButtonFrameWidth, 16, true))
         .Image("check.bmp", Strip(kCheck, 4, kGlyphSize, kGlyphSize))
@@ -35,7 +37,9 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         .Image("extra.bmp", Strip(kExtra, 5, kExtraSize, kExtraSize))
         .Image("tabs.bmp", Strip(kTabs, 5, 20, 12))
         .Image("pane.bmp", Strip(kPane, 1, 16, 16))
-        .Image("updown.bmp", Strip(kUpDown, 8, 10, 8));
+        .Image("updown.bmp", Strip(kUpDown, 8, 10, 8))
+        .Image("combo.bmp", Strip(kCombo, 4, 17, 21))
+        .Image("sunk.bmp", Strip(kSunk, 4, 12, 12));
     return skin;
 }
 
