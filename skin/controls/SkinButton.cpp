@@ -12,13 +12,7 @@ bool StartsWith(const std::string& text, const char* prefix) { return text.rfind
 }  // namespace
 
 int TSkinButton::FrameOf(const TButtonState& s) {
-    int frame = s.focusedOrDefault ? 5 : 1;
-    if (s.pressed)
-        frame = 2;
-    else if (s.hot)
-        frame = 4;
-    if (!s.available) frame = 3;
-    return frame;
+    return StateFrame(s.focusedOrDefault ? 5 : 1, s.pressed, s.hot, s.available);
 }
 
 std::wstring TSkinButton::CaptionLines(std::wstring caption) {

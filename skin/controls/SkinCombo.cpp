@@ -2,15 +2,7 @@
 
 #include "skin/WinSkinData.h"
 
-int TSkinComBox::FrameOf(const TComboState& s) {
-    int frame = s.focused ? 4 : 1;
-    if (s.dropped)
-        frame = 2;
-    else if (s.hot)
-        frame = 4;
-    if (!s.available) frame = 3;
-    return frame;
-}
+int TSkinComBox::FrameOf(const TComboState& s) { return StateFrame(s.focused ? 4 : 1, s.dropped, s.hot, s.available); }
 
 bool TSkinComBox::Focused() const {
     const HWND focus = GetFocus();

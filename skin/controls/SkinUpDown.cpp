@@ -5,14 +5,7 @@
 #include "skin/WinSkinData.h"
 
 int TSkinUpDown::FrameOf(int part, bool pressed, bool hot, bool available) {
-    int state = 1;
-    if (!available)
-        state = 3;
-    else if (pressed)
-        state = 2;
-    else if (hot)
-        state = 4;
-    return part * 4 + state;
+    return part * 4 + StateFrame(1, pressed, hot, available);
 }
 
 TDataSkinBorder* TSkinUpDown::Element() const {

@@ -301,6 +301,12 @@ void TSkinControl::PaintControl(HDC dc) {
 
 void TSkinControl::DrawControl(HDC, const RECT&) {}
 
+int TSkinControl::StateFrame(int resting, bool pressed, bool hot, bool available) {
+    if (!available) return 3;
+    if (pressed) return 2;
+    return hot ? 4 : resting;
+}
+
 void TSkinControl::Invalidate() {
     if (control_) {
         control_->Invalidate();

@@ -70,6 +70,9 @@ protected:
     virtual void AfterMessage(TMessage& message);
     // Draws the whole control into dc; rect is the control at the origin.
     virtual void DrawControl(HDC dc, const RECT& rect);
+    // The frame of a button-like element in the order the skins keep: `resting` (1, or the
+    // focused frame) unless pressed (2) or hot (4); 3 when not available.
+    static int StateFrame(int resting, bool pressed, bool hot, bool available);
     // Called once attached, whichever way: skinners that look at children do it here.
     virtual void Attached() {}
 
