@@ -13,47 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_win32_measure.h"
 #include "skin/WinSkinData.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/engine/SkinPaint.h"
 #include "skin/engine/WinSkinForm.h"
 #include "toolkit/Forms.h"
 
+using namespace pelmar::bench;
+
 namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-
-struct Line {
-    const char* what;
-    std::function<void()> body;
-    long long calls = 1;   // per batch: enough for about 20 ms
-    double best = 1e30;    // seconds per call, the best batch
-};
-
-double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-}
-
-double RunBatch(Line& line) {
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    for (long long i = 0; i < line.calls; ++i) line.body();
-    GdiFlush();
-    QueryPerformanceCounter(&end);
-    return Seconds(start, end);
-}
-
-// The machine is shared: batches of every line take turns, round after round, and each
-// line keeps its best batch, so a busy moment slows one batch rather than one line.
-void Measure(std::vector<Line>& lines) {
-    for (Line& line : lines)
-        while (RunBatch(line) < 0.02) line.calls *= 2;
-    for (int round = 0; round < 15; ++round)
-        for (Line& line : lines) line.best = std::min(line.best, RunBatch(line) / line.calls);
-}
 
 int FrameSize(const TBitmap& image, int frames, bool stacked) {
     if (frames <= 0) return 0;

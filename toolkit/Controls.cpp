@@ -454,8 +454,10 @@ void TControl::WndProc(TMessage& m) {
                 OnMouseLeave(this);
                 break;
             case CM_PARENTCOLORCHANGED:
-                if (parentColor_ && parent_) {
+                // The control's own children follow it as it follows its parent.
+                if (parentColor_ && parent_ && color_ != parent_->Color()) {
                     color_ = parent_->Color();
+                    Perform(CM_COLORCHANGED);
                     Invalidate();
                 }
                 break;

@@ -33,7 +33,12 @@ TWindowHook::TWindowHook(TControl& control, TWndHookProc handler)
 
 TWindowHook::~TWindowHook() { Remove(); }
 
-bool TWindowHook::Installed() const { return link_ && !link_->removed; }
+bool TWindowHook::Installed() const { return control_ && link_ && !link_->removed; }
+
+void TWindowHook::Forget() {
+    if (link_) link_->removed = true;
+    control_ = nullptr;
+}
 
 void TWindowHook::Remove() {
     if (!Installed()) return;

@@ -30,6 +30,8 @@ public:
 
     // Takes the handler out of the chain; safe from inside the handler and more than once.
     void Remove();
+    // The control is going away: the hook lets go of it without touching it again.
+    void Forget();
     bool Installed() const;
     TControl* Control() const { return control_; }
 

@@ -115,6 +115,8 @@ void TSkinManage::OnWindowCreated(HWND window, const CBT_CREATEWNDA& create) {
     const CREATESTRUCTA& cs = *create.lpcs;
     const std::string className = ClassNameOfWindow(window);
     const auto style = static_cast<DWORD>(cs.style);
+    if (className == "ScrollBar" && (style & SBS_SIZEGRIP))
+        if (TWinSkinForm* parent = FindFormSkinner(cs.hwndParent)) parent->SkinChild(window);
     if (!(style & WS_CHILD) && className == "#32768") SkinPopupMenu(window);
     if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
 }

@@ -20,6 +20,9 @@ constexpr UINT SKM_CAPTIONACTION = 13588;
 constexpr UINT SKM_CAPTIONVISIBLE = 13589;
 // lParam is a screen point: open the menu-bar item under it.
 constexpr UINT SKM_OPENMENUAT = 13592;
+// Posted by a scroll-bar skinner whose control made its window anew (wParam): the frame
+// skinner gives the control a fresh skinner.
+constexpr UINT SKM_RESKINCHILD = 13591;
 // Switches one control skinner off (wParam 0) or on (wParam above 0).
 constexpr UINT SKM_CONTROLSKIN = 13574;
 // Through a toolkit form's message hook: repaint everything.

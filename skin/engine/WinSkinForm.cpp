@@ -1,6 +1,8 @@
 #include "skin/engine/WinSkinForm.h"
 
 #include "skin/WinSkinData.h"
+#include "skin/controls/SkinSelection.h"
+#include "skin/controls/WinSubClass.h"
 #include "skin/engine/MDIClientSkin.h"
 #include "skin/engine/MenuOwnerDraw.h"
 #include "skin/engine/NCObjects.h"
@@ -139,6 +141,7 @@ LRESULT TWinSkinForm::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TWinSkinForm::Start() {
     systemMenu_ = GetSystemMenu(window_, FALSE);
     CaptureIcon();
+    SkinChildren();
     RECT windowRect{}, clientRect{};
     GetWindowRect(window_, &windowRect);
     GetClientRect(window_, &clientRect);
@@ -211,6 +214,54 @@ void TWinSkinForm::RestoreMenuBar() {
     if (native && IsWindow(window_)) SetMenu(window_, native);
 }
 
+void TWinSkinForm::SkinChildren() {
+    std::erase_if(controlSkinners_, [](const auto& skinner) { return skinner->Dead(); });
+    TSkinSelection selection(*this, *skin_);
+    if (form_)
+        selection.SkinForm(*form_);
+    else
+        selection.DispatchWindows(window_);
+}
+
+void TWinSkinForm::SkinChild(HWND child) {
+    if (skin_ && !skin_->Empty()) TSkinSelection(*this, *skin_).DispatchWindow(child);
+}
+
+// A scroll-bar skinner's control made its window anew: a fresh skinner takes it.
+void TWinSkinForm::ReskinChild(HWND child) {
+    TWinControl* control = nullptr;
+    for (auto& skinner : controlSkinners_)
+        if (skinner && skinner->Window() == child) {
+            control = skinner->Control();
+            if (!skinner->Dead()) skinner->Detach();
+            skinner.reset();
+        }
+    std::erase(controlSkinners_, nullptr);
+    TSkinSelection selection(*this, *skin_);
+    if (control)
+        selection.DispatchControl(*control);
+    else if (IsWindow(child))
+        selection.DispatchWindow(child);
+}
+
+void TWinSkinForm::AddControlSkinner(std::unique_ptr<TSkinControl> skinner) {
+    controlSkinners_.push_back(std::move(skinner));
+}
+
+TSkinControl* TWinSkinForm::FindControlSkinner(HWND window) const {
+    for (const auto& skinner : controlSkinners_)
+        if (!skinner->Dead() && skinner->Holds(window)) return skinner.get();
+    return nullptr;
+}
+
+// Each skinner whose window still lives gives back what it changed; freeing it takes its
+// hook or window procedure off.
+void TWinSkinForm::ReleaseControlSkinners() {
+    for (auto& skinner : controlSkinners_)
+        if (!skinner->Dead()) skinner->Detach();
+    controlSkinners_.clear();
+}
+
 void TWinSkinForm::MenuChanged() {
     if (!frameSkinning_ || !Started()) return;
     if (!menuBar_ && GetMenu(window_))
@@ -224,6 +275,7 @@ void TWinSkinForm::MenuChanged() {
 // What Release and Unskin share.
 void TWinSkinForm::StopCommon(bool destroying) {
     systemMenuSkin_.reset();
+    ReleaseControlSkinners();
     if (destroying) menuBar_.reset();
     StopHoverTimer();
     formHook_.reset();
@@ -233,6 +285,8 @@ void TWinSkinForm::StopCommon(bool destroying) {
         OwnerDrawMenus(false);
         form_->SetColor(formColour_);
     }
+    // Every control shows its own look again.
+    if (!destroying && IsWindow(window_)) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::Release() {
@@ -279,6 +333,8 @@ void TWinSkinForm::Repaint() {
     }
     skin_->OnAfterSkinForm(form_ ? static_cast<TObject*>(form_) : nullptr, window_, className_);
     state_ = fsRunning;
+    for (auto& skinner : controlSkinners_)
+        if (!skinner->Dead()) skinner->Refresh();
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

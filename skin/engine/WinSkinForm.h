@@ -27,6 +27,7 @@ class TNCObject;
 class TWinSysButton;
 class TSkinSystemMenu;
 class TWinSkinMenu;
+class TSkinControl;
 class TMDIClientSkin;
 class TMenuItem;
 struct TMessage;
@@ -56,6 +57,12 @@ public:
     // Paints the frame into dc, or into the window's own DC when dc is null.
     void PaintFrame(HDC dc = nullptr);
     void MDIChildMaximizedChanged(bool maximized);
+    // Skins one child window by its window class (children of system dialogs, size grips).
+    void SkinChild(HWND child);
+    // Keeps a control skinner until the frame skinner stops.
+    void AddControlSkinner(std::unique_ptr<TSkinControl> skinner);
+    TSkinControl* FindControlSkinner(HWND window) const;
+    const std::vector<std::unique_ptr<TSkinControl>>& ControlSkinners() const { return controlSkinners_; }
     // The window's menu was replaced (an MDI child's menu came or went): the painted bar
     // takes it and the native bar goes.
     void MenuChanged();
@@ -133,6 +140,9 @@ private:
     void ChangeFrame();
     void UpdateShowState();
     void CaptureIcon();
+    void SkinChildren();
+    void ReleaseControlSkinners();
+    void ReskinChild(HWND child);
     void StripSystemMenuStyle();
     void RestoreSystemMenuStyle();
     void StopCommon(bool destroying);
@@ -189,6 +199,7 @@ private:
     DWORD doubleClickTime_ = 0;
     TColor formColour_ = clBtnFace;
     std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+    std::vector<std::unique_ptr<TSkinControl>> controlSkinners_;
     TNCObject* hot_ = nullptr;
     TFrameState state_ = fsAttached;
     bool sysMenuStripped_ = false;

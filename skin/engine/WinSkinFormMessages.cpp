@@ -69,6 +69,10 @@ bool TWinSkinForm::HandleAlways(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
             if (state_ == fsAttached) Start();
             result = 0;
             return true;
+        case SKM_RESKINCHILD:
+            ReskinChild(reinterpret_cast<HWND>(wParam));
+            result = 0;
+            return true;
         case SKM_QUERYSKINNED:
             PostMessageA(window_, SKM_ANNOUNCE, 0, kSkinSignature);
             result = 1;

@@ -85,6 +85,16 @@ shot() {  # shot NAME WINDOW: the window's area of the screen, as SHOT_DIR/NAME.
   xwd -root -silent | convert-im6.q16 xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "PNG:$shots/$1.png"
   echo "screenshot $shots/$1.png"
 }
+# shot_painted NAME WINDOW: the window's own pixels, once it shows more than one colour (a
+# message box maps before it paints, and the screen shows it black), waiting up to 5 s.
+shot_painted() {
+  for _ in $(seq 50); do
+    xwd -id "$2" -silent | convert-im6.q16 xwd:- "PNG:$shots/$1.png"
+    (( $(convert-im6.q16 "$shots/$1.png" -format %k info:) > 1 )) && break
+    sleep 0.1
+  done
+  echo "screenshot $shots/$1.png"
+}
 # shot_menu NAME WINDOW KEY...: walks into the menu bar with the keys (the menu titles carry
 # no accelerator, so Alt alone, then arrows), the last one opening a menu, and shoots the
 # window with it open; a plain capture would show the menu as a black box.
@@ -112,8 +122,7 @@ run_after_warning() {
   local warning
   warning=$(window_named Warning)
   check "$1 shows the backup warning" test -n "$warning"
-  # Found as soon as it is mapped: its first paint comes a moment later.
-  [[ "$1" == F9 ]] && [[ -n "$warning" ]] && sleep 0.5 && shot 2-backup-warning "$warning"
+  [[ "$1" == F9 ]] && [[ -n "$warning" ]] && shot_painted "${2:-2-backup-warning}" "$warning"
   [[ -n "$warning" ]] && key "$warning" Return
   check "Enter closes the backup warning" gone Warning
 }
@@ -255,8 +264,17 @@ check "the settings file is rewritten the same" settings_hold_defaults
 for skin in ${skins:+skin graphite}; do
   echo "== skinned with $skin.skn"
   cp "$skins/$skin.skn" "$program/skin.skn"
+  rm -f "$program/Pelmar.INI"  # a first run again: its backup warning is a skinned message box
   start_pelmar
   sleep 1  # the skin is applied a quarter of a second after the window shows
+  run_after_warning F9 "9-$skin-warning"
+  shot "9-$skin-license" "$main"
+  size_of "$main"
+  click "$main" $((WIDTH / 2)) $((HEIGHT - 41))  # "I Agree"
+  shot "9-$skin-help" "$main"
+  click "$main" "${tab_inputs[@]}"
+  shot "9-$skin-inputs-outputs" "$main"
+  click "$main" "${tab_browse[@]}"
   shot "9-$skin-main-active" "$main"
   # Alt alone opens the skinned bar's first drop-down; the arrows move along the bar.
   xdotool windowfocus --sync "$main" 2>/dev/null || true

@@ -274,6 +274,9 @@ TEST(Controls, ParentColourAndFontFlowToChildren) {
     s.button->SetParentColor(true);
     s.panel->SetColor(clYellow);
     EXPECT_EQ(s.button->Color(), clYellow);
+    s.panel->SetParentColor(true);
+    s.form->SetColor(clAqua);
+    EXPECT_EQ(s.button->Color(), clAqua) << "grandchildren follow too";
     s.panel->Font()->SetName("Arial");
     EXPECT_EQ(s.button->Font()->Name(), "Arial");
     EXPECT_TRUE(s.button->ParentFont());

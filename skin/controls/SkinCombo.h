@@ -1,0 +1,30 @@
+#pragma once
+// TSkinComBox: a combo box's edge and drop-down button from the skin (Win32). The skin's
+// reader composes ComboButton (Style 2) into a picture of the whole control: its frame n
+// is laid over the combo box, mirrored (SunkEdge) for a combo box with its button at the
+// left; a ComboButton of another style is drawn as the button alone, over the SunkEdge
+// field, with its arrow from ExtraImages. The item or edit part keeps the control's own
+// painting. Frames: 1 normal, 2 dropped down, 3 disabled, 4 focused or hot.
+
+#include "skin/controls/WinSubClass.h"
+
+class TSkinComBox : public TSkinControl {
+public:
+    struct TComboState {
+        bool available = true;
+        bool dropped = false;
+        bool focused = false;
+        bool hot = false;
+    };
+    static int FrameOf(const TComboState& state);
+
+protected:
+    void AfterMessage(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+
+private:
+    bool Focused() const;
+    void DrawButtonAlone(HDC dc, const RECT& rect, int frame, bool left);
+
+    RECT button_{};
+};

@@ -1,0 +1,30 @@
+#pragma once
+// TSkinStatusBar: a status bar composed on the skin's ButtonFace: its panels framed by their
+// bevel from StatusBarEdges (frames: none, lowered, raised), their texts in the element's
+// NormalColour2, and with SBARS_SIZEGRIP frame 5 of ExtraImages in the bottom-right corner
+// (Win32). Owner-drawn panels are left to the bar.
+
+#include <string>
+#include <vector>
+
+#include "skin/controls/WinSubClass.h"
+
+class TSkinStatusBar : public TSkinControl {
+public:
+    struct TPanel {
+        RECT rect{};
+        std::wstring text;
+        int bevel = 2;  // the StatusBarEdges frame: 1 none, 2 lowered, 3 raised
+        bool ownerDrawn = false;
+    };
+    // The frame of a panel's bevel from the drawing flags SB_GETTEXT reports.
+    static int BevelFrame(UINT flags);
+
+protected:
+    bool BeforeMessage(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+
+private:
+    std::vector<TPanel> Panels(const RECT& rect) const;
+    void DrawPanel(HDC dc, const TPanel& panel) const;
+};
