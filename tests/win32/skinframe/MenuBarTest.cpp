@@ -308,3 +308,46 @@ TEST(MenuBar, AnAltCharacterWithNoItemHereGoesOnToTheMainForm) {
     EXPECT_EQ(seen, std::vector<WPARAM>{'z'});
     main->Free();
 }
+
+TEST(MenuBar, TheBandIsThreeSlicedFromTheSkinAndItemsFrameWhenHotOrPressed) {
+    // The bar image: two stacked frames of 10 rows (active, inactive), ends 4 wide.
+    const TColor left[2] = {0x102030, 0x405060}, centre[2] = {0x708090, 0xA0B0C0}, right[2] = {0x306090, 0x609030};
+    constexpr TColor kButtonHilight = 0x3CC8F0;
+    skintest::TTestSkin skin = MenuSkin();
+    skin.definition.insert(skin.definition.find("[Personality]\n") + 14,
+                           "menuBar=bar.bmp\nTileMenu=0\nTileLeftMenu=4\nTileRightMenu=4\n");
+    skin.definition.insert(skin.definition.find("[Colours]\n") + 10, "ButtonHilight=240,200,60\n");
+    skin.Image("bar.bmp", skintest::Bmp(16, 20, [&](int x, int y) {
+        const int frame = y / 10;
+        return x < 4 ? left[frame] : x >= 12 ? right[frame] : centre[frame];
+    }));
+    SkinnedForm f(skin);
+    f.SetSkinned(false);
+    AddMainMenu(f.Form());
+    f.SetSkinned(true);
+    TWinSkinMenu& bar = BarOf(f);
+    for (const int active : {1, 0}) {
+        SendMessageA(f.Handle(), WM_NCACTIVATE, active, 0);
+        const auto frame = f.PaintedFrame();
+        const RECT band = bar.Band();
+        const int frameIndex = active ? 0 : 1;
+        const int y = band.bottom - 1;  // below the items' captions
+        EXPECT_EQ(skintest::PixelOf(*frame, band.left + 1, y), left[frameIndex]) << active;
+        EXPECT_EQ(skintest::PixelOf(*frame, (band.left + band.right) / 2, y), centre[frameIndex]) << active;
+        EXPECT_EQ(skintest::PixelOf(*frame, band.right - 2, y), right[frameIndex]) << active;
+    }
+    SendMessageA(f.Handle(), WM_NCACTIVATE, TRUE, 0);
+    f.PaintedFrame();
+    const RECT item = bar.Items()[1]->Bounds();
+    RECT window{};
+    GetWindowRect(f.Handle(), &window);
+    const LPARAM onItem = MAKELPARAM(window.left + (item.left + item.right) / 2, window.top + item.top + 2);
+    const auto edge = [&] { return skintest::PixelOf(*f.OnScreen(), item.left, (item.top + item.bottom) / 2); };
+    EXPECT_NE(edge(), kButtonHilight);
+    SendMessageA(f.Handle(), WM_NCMOUSEMOVE, HTMENU, onItem);
+    EXPECT_EQ(edge(), kButtonHilight) << "hot";
+    bar.Items()[1]->MouseDown();
+    EXPECT_EQ(edge(), kButtonHilight) << "pressed";
+    bar.Items()[1]->MouseLeave();
+    EXPECT_NE(edge(), kButtonHilight) << "left";
+}
