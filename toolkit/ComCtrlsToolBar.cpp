@@ -143,7 +143,8 @@ void TToolBar::UpdateButtons() {
     HWND h = Handle();
     while (SendMessageA(h, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageA(h, TB_DELETEBUTTON, 0, 0);
     SendMessageA(h, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
-    if (images_) SendMessageA(h, TB_SETBITMAPSIZE, 0, MAKELPARAM(images_->Width(), images_->Height()));
+    // Without images the buttons keep no room for them.
+    SendMessageA(h, TB_SETBITMAPSIZE, 0, images_ ? MAKELPARAM(images_->Width(), images_->Height()) : 0);
     const std::vector<TToolButton*> buttons = Buttons();
     for (size_t i = 0; i < buttons.size(); ++i) {
         const TToolButton& b = *buttons[i];
@@ -154,11 +155,12 @@ void TToolBar::UpdateButtons() {
         button.iBitmap = separator ? b.Width() : (b.ImageIndex() >= 0 ? b.ImageIndex() : I_IMAGENONE);
         button.idCommand = static_cast<int>(i);
         button.fsState = ButtonState(b);
-        button.fsStyle = ButtonStyle(b);
+        // Captions take the room they need; without them the buttons share one size.
+        button.fsStyle = static_cast<BYTE>(ButtonStyle(b) | (showCaptions_ ? BTNS_AUTOSIZE : 0));
         button.iString = showCaptions_ && !separator ? reinterpret_cast<INT_PTR>(caption.c_str()) : -1;
         SendMessageA(h, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
-    SendMessageA(h, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
+    if (!showCaptions_) SendMessageA(h, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
     SendMessageA(h, TB_AUTOSIZE, 0, 0);
     updating_ = true;
     for (size_t i = 0; i < buttons.size(); ++i) {
