@@ -31,6 +31,16 @@
 //                 (caption, width, alignment; a collection), items with sub-items from code,
 //                 ItemIndex the selected item (-1: none; OnChange when the user selects
 //                 one), RowSelect, GridLines.
+//   TDateTimePicker  the system's date-time picker over one moment (days since 1899-12-30,
+//                 the fraction the time of day): Date is its whole day, Time its fraction;
+//                 Kind picks the date or the time part to edit, DateFormat the short or long
+//                 date. With ShowCheckbox the user may leave it unchecked (Checked); the
+//                 user's changes raise OnChange.
+//   TToolBar      a comctl32 tool bar whose buttons are its TToolButton children, in the order
+//                 they were put on it (each then placed where the bar shows it): Caption (shown with ShowCaptions), ImageIndex into Images,
+//                 Style (button, check, separator, divider), Down, Grouped (check buttons
+//                 side by side form a group, one of them down), Flat. A click raises the
+//                 button's OnClick; a check button's Down follows the user.
 //   TRichEdit     a RichEdit memo: PlainText, background Color and Font colour, Lines;
 //                 MaxLength is its text limit (0 keeps the platform's default); text from
 //                 the program is held to the limit too (some platforms stretch the limit
@@ -41,6 +51,7 @@
 #include <vector>
 
 #include "toolkit/Controls.h"
+#include "toolkit/ImgList.h"
 #include "toolkit/StdCtrls.h"
 
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
@@ -53,6 +64,9 @@ enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 enum TTickStyle { tsNone, tsAuto, tsManual };
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+enum TDateTimeKind { dtkDate, dtkTime };
+enum TDTDateFormat { dfShort, dfLong };
+enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
 template <>
 const TEnumInfo& EnumInfo<TTabStyle>();
@@ -72,6 +86,12 @@ template <>
 const TEnumInfo& EnumInfo<TTickStyle>();
 template <>
 const TEnumInfo& EnumInfo<TViewStyle>();
+template <>
+const TEnumInfo& EnumInfo<TDateTimeKind>();
+template <>
+const TEnumInfo& EnumInfo<TDTDateFormat>();
+template <>
+const TEnumInfo& EnumInfo<TToolButtonStyle>();
 
 // `value` pulled into min..max, except while a form file is read (the range may follow).
 int PositionInRange(const TComponent& control, int value, int min, int max);
@@ -625,6 +645,136 @@ class TListView : public TCustomListView {
 
 public:
     using TCustomListView::TCustomListView;
+};
+
+// ---------------------------------------------------------------------------------------
+
+// Days since 1899-12-30; the fraction is the time of day.
+using TDateTime = double;
+
+class TDateTimePicker : public TWinControl {
+    TOOLKIT_CLASS(TDateTimePicker, TWinControl)
+
+public:
+    explicit TDateTimePicker(TComponent* owner);
+
+    TDateTime DateTime() const { return dateTime_; }
+    void SetDateTime(TDateTime value);
+    // The whole day of DateTime; setting it keeps the time of day.
+    TDateTime Date() const;
+    void SetDate(TDateTime value);
+    // The time of day of DateTime; setting it keeps the day.
+    TDateTime Time() const;
+    void SetTime(TDateTime value);
+    TDateTimeKind Kind() const { return kind_; }
+    void SetKind(TDateTimeKind kind);
+    TDTDateFormat DateFormat() const { return dateFormat_; }
+    void SetDateFormat(TDTDateFormat format);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool on);
+    bool ShowCheckbox() const { return showCheckbox_; }
+    void SetShowCheckbox(bool on);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    // Tells the window the moment, and whether it is checked.
+    void UpdateWindow();
+
+    TDateTime dateTime_ = 0;
+    TDateTimeKind kind_ = dtkDate;
+    TDTDateFormat dateFormat_ = dfShort;
+    bool checked_ = true;
+    bool showCheckbox_ = false;
+    bool updating_ = false;  // the window is being told the moment: its echoes are ours
+};
+
+// ---------------------------------------------------------------------------------------
+
+class TToolBar;
+
+class TToolButton : public TGraphicControl {
+    TOOLKIT_CLASS(TToolButton, TGraphicControl)
+
+public:
+    explicit TToolButton(TComponent* owner);
+
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    TToolButtonStyle Style() const { return style_; }
+    void SetStyle(TToolButtonStyle style);
+    bool Down() const { return down_; }
+    void SetDown(bool on);
+    bool Grouped() const { return grouped_; }
+    void SetGrouped(bool on);
+    // The tool bar it sits on, or null.
+    TToolBar* ToolBar() const;
+    // Its place among the tool bar's buttons, or -1.
+    int Index() const;
+
+    void SetParent(TWinControl* parent) override;
+    using TGraphicControl::Click;
+
+protected:
+    // Its caption, enablement and visibility show on the tool bar.
+    void WndProc(TMessage& message) override;
+
+private:
+    friend class TToolBar;
+    // Tells the tool bar that the button changed.
+    void Changed();
+
+    int imageIndex_ = -1;
+    TToolButtonStyle style_ = tbsButton;
+    bool down_ = false;
+    bool grouped_ = false;
+};
+
+class TToolBar : public TWinControl {
+    TOOLKIT_CLASS(TToolBar, TWinControl)
+
+public:
+    explicit TToolBar(TComponent* owner);
+
+    bool Flat() const { return flat_; }
+    void SetFlat(bool on);
+    bool ShowCaptions() const { return showCaptions_; }
+    void SetShowCaptions(bool on);
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* images);
+    int ButtonWidth() const { return buttonWidth_; }
+    void SetButtonWidth(int width);
+    int ButtonHeight() const { return buttonHeight_; }
+    void SetButtonHeight(int height);
+
+    // The tool buttons, in the order they were put on the bar.
+    int ButtonCount() const { return static_cast<int>(Buttons().size()); }
+    std::vector<TToolButton*> Buttons() const;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
+
+private:
+    friend class TToolButton;
+    // Gives the window the buttons again and places them where the window shows them.
+    void UpdateButtons();
+    void ButtonClicked(int index);
+
+    bool flat_ = false;
+    bool showCaptions_ = false;
+    TImageList* images_ = nullptr;
+    int buttonWidth_ = 23;
+    int buttonHeight_ = 22;
+    bool updating_ = false;  // the buttons are being placed from the window
 };
 
 // ---------------------------------------------------------------------------------------

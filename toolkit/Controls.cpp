@@ -559,7 +559,7 @@ static WNDPROC RegisterWindowClass(const TCreateParams& p, WNDPROC initProc) {
     WNDPROC defaultProc = DefWindowProcA;
     if (!p.SysClassName.empty()) {
         if (!GetClassInfoExA(nullptr, p.SysClassName.c_str(), &wc)) {
-            INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+            INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
             InitCommonControlsEx(&icc);
             if (!GetClassInfoExA(nullptr, p.SysClassName.c_str(), &wc)) FailWindow(p.SysClassName);
         }

@@ -307,6 +307,36 @@ object DemoForm: TDemoForm
         Height = 30
         EnabledButtons = [btPlay, btPause, btStop]
       end
+      object tbEdit: TToolBar
+        Left = 8
+        Top = 318
+        Width = 253
+        Height = 40
+        Flat = True
+        ShowCaptions = True
+        object tbNew: TToolButton
+          Caption = 'New'
+        end
+        object tbOpen: TToolButton
+          Caption = 'Open'
+        end
+        object tbGap: TToolButton
+          Width = 8
+          Style = tbsSeparator
+        end
+        object tbBold: TToolButton
+          Caption = 'Bold'
+          Style = tbsCheck
+          Down = True
+        end
+      end
+      object dtpDue: TDateTimePicker
+        Left = 270
+        Top = 318
+        Width = 130
+        Date = 45000
+        Time = 0.75
+      end
     end
     object tabText: TTabSheet
       Caption = 'Text'
