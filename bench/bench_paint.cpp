@@ -111,11 +111,12 @@ int main(int argc, char** argv) {
         {"four border parts, active", [&] { PaintBorderParts(windowDc, skin, true); }},
         {"four border parts, inactive", [&] { PaintBorderParts(windowDc, skin, false); }},
         {"PaintFrame, frame unchanged", [&] { frame->PaintFrame(windowDc); }},
-        // Every call composes anew: the frame's look alternates, and the message paints the
-        // window's own frame too, so this line counts two paints.
-        {"activation toggled, PaintFrame", [&, active = false]() mutable {
-             active = !active;
-             SendMessageA(frame->Handle(), WM_NCACTIVATE, active, 0);
+        // Every call composes twice: the window goes inactive and active again, and each
+        // message paints the window's own frame too, so this line counts four paints.
+        {"deactivated and reactivated", [&] {
+             SendMessageA(frame->Handle(), WM_NCACTIVATE, FALSE, 0);
+             frame->PaintFrame(windowDc);
+             SendMessageA(frame->Handle(), WM_NCACTIVATE, TRUE, 0);
              frame->PaintFrame(windowDc);
          }},
     };
