@@ -41,6 +41,9 @@ bool ScrollBarShapeOf(HWND window, LONG objectId, POINT origin, TScrollBarShape&
     info.cbSize = sizeof info;
     if (!GuardedGetScrollBarInfo(window, objectId, &info)) return false;
     if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) return false;
+    // Not every system reports a bar hidden by ShowScrollBar as invisible; its style bit goes.
+    const LONG styleBit = objectId == OBJID_VSCROLL ? WS_VSCROLL : WS_HSCROLL;
+    if ((GetWindowLongA(window, GWL_STYLE) & styleBit) == 0) return false;
     shape.bar = info.rcScrollBar;
     OffsetRect(&shape.bar, -origin.x, -origin.y);
     shape.vertical = objectId == OBJID_VSCROLL;

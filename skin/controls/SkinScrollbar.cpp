@@ -1,6 +1,8 @@
 #include "skin/controls/SkinScrollbar.h"
 
 #include "skin/controls/WScrollbar.h"
+#include "skin/engine/SkinMessages.h"
+#include "skin/engine/WinSkinForm.h"
 
 TSkinScrollbar::TSkinScrollbar() = default;
 TSkinScrollbar::~TSkinScrollbar() = default;
@@ -16,6 +18,18 @@ void TSkinScrollbar::Detach() {
     vertical_.reset();
     horizontal_.reset();
     TSkinControl::Detach();
+}
+
+bool TSkinScrollbar::BeforeMessage(TMessage& m) {
+    if (m.Msg == WM_NCDESTROY) AskForRenewal();
+    return TSkinControl::BeforeMessage(m);
+}
+
+// The window goes either with its control, which the frame skinner then finds gone, or
+// before a new one of the same control, which the frame skinner then skins afresh.
+void TSkinScrollbar::AskForRenewal() const {
+    if (!Control() || !FrameSkinner()) return;
+    PostMessageA(FrameSkinner()->Handle(), SKM_RESKINCHILD, reinterpret_cast<WPARAM>(Window()), 0);
 }
 
 void TSkinScrollbar::SkinSwitched() { Follow(); }

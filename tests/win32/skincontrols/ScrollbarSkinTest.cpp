@@ -72,7 +72,7 @@ TEST_F(ControlsTest, ScrollBarPartsComeFromTheSkinAndFollowTheMemo) {
     }
 }
 
-TEST_F(ControlsTest, PaintedBarsHideWithTheSkinnerAndTheMemosOwnBars) {
+TEST_F(ControlsTest, PaintedBarsHideWithTheSkinnerAndTheMemo) {
     TMemo& memo = LongMemo(Make<TMemo>(10, 10, 200, 150));
     TSkinScrollbar& skinner = Skin<TSkinScrollbar>(memo);
     const HWND vertical = skinner.Bar(true)->Handle();
@@ -85,7 +85,8 @@ TEST_F(ControlsTest, PaintedBarsHideWithTheSkinnerAndTheMemosOwnBars) {
         {"skinned", [] {}, true},
         {"skinner off", [&] { SendMessageA(memo.Handle(), SKM_CONTROLSKIN, 0, 0); }, false},
         {"skinner on", [&] { SendMessageA(memo.Handle(), SKM_CONTROLSKIN, 1, 0); }, true},
-        {"memo without bars", [&] { memo.SetScrollBars(ssNone); }, false},
+        {"memo hidden", [&] { memo.SetVisible(false); }, false},
+        {"memo shown", [&] { memo.SetVisible(true); }, true},
     };
     for (const TStep& step : steps) {
         SCOPED_TRACE(step.name);
