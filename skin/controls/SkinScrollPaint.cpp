@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kUpArrow = 1, kDownArrow = 5, kLeftArrow = 9, kRightArrow = 13;
-constexpr int kVertGrip = 17, kHorzGrip = 20;
+constexpr int kVertGrip = 17, kHorzGrip = 20, kCorner = 23;
 constexpr int kDisabledOffset = 2;
 
 // A segment [from, to) along the bar, as a rectangle across its whole width.
@@ -58,9 +58,11 @@ bool ScrollBarShapeOf(HWND window, LONG objectId, POINT origin, TScrollBarShape&
 
 void DrawSkinScrollBar(HDC dc, TSkinData& skin, const TScrollBarShape& s) {
     HBRUSH face = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(skin.Colours().ButtonFace)));
-    FillRect(dc, &s.bar, face);
-    DeleteObject(face);
     const int length = Length(s);
+    const RECT whole = Along(s, 0, length + s.corner);
+    FillRect(dc, &whole, face);
+    DeleteObject(face);
+    if (s.corner > 0) DrawPart(dc, skin, seScrollbar, Along(s, length, length + s.corner), kCorner);
     const int arrow = std::min(s.arrow, length / 2);
     const int offset = s.available ? 0 : kDisabledOffset;
     DrawPart(dc, skin, s.vertical ? seVertScroll : seHorzScroll, Along(s, arrow, length - arrow), s.available ? 1 : 3);

@@ -17,7 +17,7 @@ void RegisterOnce(WNDPROC procedure) {
 
 bool SameShape(const TScrollBarShape& a, const TScrollBarShape& b) {
     return EqualRect(&a.bar, &b.bar) && a.vertical == b.vertical && a.available == b.available && a.arrow == b.arrow &&
-           a.thumbStart == b.thumbStart && a.thumbEnd == b.thumbEnd;
+           a.thumbStart == b.thumbStart && a.thumbEnd == b.thumbEnd && a.corner == b.corner;
 }
 
 }  // namespace
@@ -38,7 +38,11 @@ TWScrollbar::~TWScrollbar() {
 bool TWScrollbar::Current(TScrollBarShape& shape) const {
     POINT origin{0, 0};
     ClientToScreen(GetParent(control_), &origin);
-    return ScrollBarShapeOf(control_, objectId_, origin, shape);
+    if (!ScrollBarShapeOf(control_, objectId_, origin, shape)) return false;
+    TScrollBarShape horizontal{};
+    if (objectId_ == OBJID_VSCROLL && ScrollBarShapeOf(control_, OBJID_HSCROLL, origin, horizontal))
+        shape.corner = horizontal.bar.bottom - horizontal.bar.top;
+    return true;
 }
 
 void TWScrollbar::Follow(bool shown) {
@@ -51,12 +55,12 @@ void TWScrollbar::Follow(bool shown) {
         return;
     }
     if (visible_ && SameShape(now, shape_)) return;
-    const bool moved = !visible_ || !EqualRect(&now.bar, &shape_.bar);
+    const bool moved = !visible_ || !EqualRect(&now.bar, &shape_.bar) || now.corner != shape_.corner;
     shape_ = now;
     visible_ = true;
     if (moved)
         SetWindowPos(window_, HWND_TOP, now.bar.left, now.bar.top, now.bar.right - now.bar.left,
-                     now.bar.bottom - now.bar.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+                     now.bar.bottom - now.bar.top + now.corner, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(window_, nullptr, FALSE);
 }
 

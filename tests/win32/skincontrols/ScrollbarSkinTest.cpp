@@ -63,8 +63,13 @@ TEST_F(ControlsTest, ScrollBarPartsComeFromTheSkinAndFollowTheMemo) {
         const HWND bar = skinner.Bar(c.vertical)->Handle();
         ASSERT_TRUE(IsWindowVisible(bar));
         const std::unique_ptr<TBitmap> image = Printed(bar);
-        const int length = c.vertical ? image->Height() : image->Width();
+        // The vertical bar's window holds the corner box below the bar.
+        const int corner = c.vertical ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+        const int length = (c.vertical ? image->Height() : image->Width()) - corner;
         const int arrow = ArrowLength(c.vertical);
+        if (corner) {
+            EXPECT_EQ(Along(*image, true, length + corner / 2), PartColour(kScroll, 23));
+        }
         EXPECT_EQ(Along(*image, c.vertical, arrow / 2), c.startArrow);
         EXPECT_EQ(Along(*image, c.vertical, length - arrow / 2), c.endArrow);
         EXPECT_EQ(Along(*image, c.vertical, arrow + 2), c.nearStart);
@@ -103,7 +108,7 @@ TEST_F(ControlsTest, PressOnThePaintedDownArrowScrollsTheMemoALine) {
     const HWND bar = skinner.Bar(true)->Handle();
     RECT r{};
     GetClientRect(bar, &r);
-    const LPARAM downArrow = MAKELPARAM(r.right / 2, r.bottom - ArrowLength(true) / 2);
+    const LPARAM downArrow = MAKELPARAM(r.right / 2, r.bottom - GetSystemMetrics(SM_CYHSCROLL) - ArrowLength(true) / 2);
     PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, downArrow);
     PostMessageA(bar, WM_LBUTTONUP, 0, downArrow);
     Pump();
