@@ -1,12 +1,23 @@
 #include "skin/controls/SkinCombo.h"
 
 #include "skin/WinSkinData.h"
+#include "skin/controls/ComboxScrollBar.h"
 
 int TSkinComBox::FrameOf(const TComboState& s) { return StateFrame(s.focused ? 4 : 1, s.dropped, s.hot, s.available); }
 
 bool TSkinComBox::Focused() const {
     const HWND focus = GetFocus();
     return focus && (focus == Window() || IsChild(Window(), focus));
+}
+
+void TSkinComBox::Attached() {
+    if ((Style() & 3) == CBS_SIMPLE || !Skin().Element(seScrollbar)) return;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(Window(), &info) || !info.hwndList) return;
+    auto list = std::make_unique<TComboxScrollBar>();
+    list->AttachWindow(info.hwndList, Skin(), FrameSkinner());
+    AdoptChild(std::move(list));
 }
 
 // The combo box paints itself (its item or edit part among it); the edge and the button go

@@ -19,6 +19,8 @@ public:
     static int FrameOf(const TComboState& state);
 
 protected:
+    // A drop-down list gets its scroll bar from the skin.
+    void Attached() override;
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 

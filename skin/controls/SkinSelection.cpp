@@ -10,6 +10,7 @@
 #include "skin/controls/SkinCombo.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinUpDown.h"
@@ -153,6 +154,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skTab: return std::make_unique<TSkinTab>();
         case skTabSheet: return std::make_unique<TSkinTabSheet>();
         case skStatusBar: return std::make_unique<TSkinStatusBar>();
+        case skScrollbar: return std::make_unique<TSkinScrollbar>();
         default: return nullptr;
     }
 }

@@ -206,6 +206,7 @@ void TSkinControl::HandleMessage(TMessage& m, const TWndMethod& previous) {
     const TPreviousScope scope(previous_, previous);
     if (m.Msg == SKM_CONTROLSKIN) {
         enabled_ = static_cast<LONG_PTR>(m.WParam) > 0;
+        SkinSwitched();
         // Either look needs a repaint: the skin's, or the control's own.
         Invalidate();
         return;

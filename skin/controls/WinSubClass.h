@@ -75,6 +75,8 @@ protected:
     static int StateFrame(int resting, bool pressed, bool hot, bool available);
     // Called once attached, whichever way: skinners that look at children do it here.
     virtual void Attached() {}
+    // After message 13574: skinners that keep windows of their own show or hide them.
+    virtual void SkinSwitched() {}
 
     // Takes over the control's painting: WM_PAINT and WM_PRINTCLIENT paint the skinned image
     // (with the toolkit's windowless children on top when asked), WM_ERASEBKGND is answered

@@ -28,7 +28,9 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         "[Tabs]\nImage=tabs.bmp\nBorder=pane.bmp\nStyle=0\nLeftWidth=4\nTopHeight=4\nRightWidth=4\nBottomHeight=4\n"
         "[UpDown.Vert]\nImage=updown.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"
         "[ComboButton]\nImage=combo.bmp\nTrans=1\n[SunkEdge]\nImage=sunk.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
-        "BottomHeight=3\nTrans=1\n";
+        "BottomHeight=3\nTrans=1\n"
+        "[Scrollbar]\nImage=scroll.bmp\n[HorzScroll]\nImage=htrack.bmp\n[VertScroll]\nImage=vtrack.bmp\n"
+        "[HorzScrollThumb]\nImage=hthumb.bmp\n[VertScrollThumb]\nImage=vthumb.bmp\n";
     skintest::TTestSkin skin = frametest::FrameSkin("", sections);
     skin.Image("button.bmp", Strip(kButton, 5, kButtonFrameWidth, 16, true))
         .Image("check.bmp", Strip(kCheck, 4, kGlyphSize, kGlyphSize))
@@ -39,7 +41,12 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         .Image("pane.bmp", Strip(kPane, 1, 16, 16))
         .Image("updown.bmp", Strip(kUpDown, 8, 10, 8))
         .Image("combo.bmp", Strip(kCombo, 4, 17, 21))
-        .Image("sunk.bmp", Strip(kSunk, 4, 12, 12));
+        .Image("sunk.bmp", Strip(kSunk, 4, 12, 12))
+        .Image("scroll.bmp", Strip(kScroll, 23, 16, 16))
+        .Image("htrack.bmp", Strip(kHorzTrack, 4, 16, 16))
+        .Image("vtrack.bmp", Strip(kVertTrack, 4, 16, 16))
+        .Image("hthumb.bmp", Strip(kHorzThumb, 3, 24, 16))
+        .Image("vthumb.bmp", Strip(kVertThumb, 3, 16, 24));
     return skin;
 }
 

@@ -17,7 +17,10 @@ namespace controltest {
 
 // The elements of the test skin, and the colour of frame n of each (frames are solid but
 // for the button's top-left pixel, which is magenta).
-enum TPart { kButton = 1, kCheck, kRadio, kEdges, kExtra, kTabs, kPane, kUpDown, kCombo, kSunk };
+enum TPart {
+    kButton = 1, kCheck, kRadio, kEdges, kExtra, kTabs, kPane, kUpDown, kCombo, kSunk,
+    kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb
+};
 TColor PartColour(TPart part, int frame);
 constexpr int kButtonFrameWidth = 20, kGlyphSize = 12, kExtraSize = 10;
 constexpr TColor kFace = 0xC8C8C8;     // the skin's ButtonFace (200, 200, 200)

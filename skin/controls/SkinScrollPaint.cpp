@@ -1,0 +1,75 @@
+#include "skin/controls/SkinScrollPaint.h"
+
+#include <algorithm>
+
+#include "skin/WinSkinData.h"
+#include "skin/engine/SkinPaint.h"
+
+namespace {
+
+constexpr int kUpArrow = 1, kDownArrow = 5, kLeftArrow = 9, kRightArrow = 13;
+constexpr int kVertGrip = 17, kHorzGrip = 20, kCorner = 23;
+constexpr int kDisabledOffset = 2;
+
+// A segment [from, to) along the bar, as a rectangle across its whole width.
+RECT Along(const TScrollBarShape& s, int from, int to) {
+    if (s.vertical) return {s.bar.left, s.bar.top + from, s.bar.right, s.bar.top + to};
+    return {s.bar.left + from, s.bar.top, s.bar.left + to, s.bar.bottom};
+}
+
+int Length(const TScrollBarShape& s) { return s.vertical ? s.bar.bottom - s.bar.top : s.bar.right - s.bar.left; }
+
+void DrawPart(HDC dc, TSkinData& skin, TSkinElement element, const RECT& rect, int frame) {
+    const TDataSkinObject* object = skin.Element(element);
+    if (!object || object->Image.Empty() || IsRectEmpty(&rect)) return;
+    DrawElement(dc, TRect(rect), *object, frame);
+}
+
+// The grip goes square in the thumb's middle, when the thumb is long enough to hold it.
+void DrawGrip(HDC dc, TSkinData& skin, const TScrollBarShape& s, const RECT& thumb) {
+    const int across = s.vertical ? thumb.right - thumb.left : thumb.bottom - thumb.top;
+    const int along = s.thumbEnd - s.thumbStart;
+    if (along < across + 4) return;
+    const int start = s.thumbStart + (along - across) / 2;
+    DrawPart(dc, skin, seScrollbar, Along(s, start, start + across), s.vertical ? kVertGrip : kHorzGrip);
+}
+
+}  // namespace
+
+bool ScrollBarShapeOf(HWND window, LONG objectId, POINT origin, TScrollBarShape& shape) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GuardedGetScrollBarInfo(window, objectId, &info)) return false;
+    if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) return false;
+    // Not every system reports a bar hidden by ShowScrollBar as invisible; its style bit goes.
+    const LONG styleBit = objectId == OBJID_VSCROLL ? WS_VSCROLL : WS_HSCROLL;
+    if ((GetWindowLongA(window, GWL_STYLE) & styleBit) == 0) return false;
+    shape.bar = info.rcScrollBar;
+    OffsetRect(&shape.bar, -origin.x, -origin.y);
+    shape.vertical = objectId == OBJID_VSCROLL;
+    shape.available = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0 && IsWindowEnabled(window);
+    // The arrows' length as the system lays them out: some systems report the thumb's length
+    // in dxyLineButton.
+    shape.arrow = GetSystemMetrics(shape.vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+    shape.thumbStart = shape.available ? info.xyThumbTop : 0;
+    shape.thumbEnd = shape.available ? info.xyThumbBottom : 0;
+    return true;
+}
+
+void DrawSkinScrollBar(HDC dc, TSkinData& skin, const TScrollBarShape& s) {
+    HBRUSH face = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(skin.Colours().ButtonFace)));
+    const int length = Length(s);
+    const RECT whole = Along(s, 0, length + s.corner);
+    FillRect(dc, &whole, face);
+    DeleteObject(face);
+    if (s.corner > 0) DrawPart(dc, skin, seScrollbar, Along(s, length, length + s.corner), kCorner);
+    const int arrow = std::min(s.arrow, length / 2);
+    const int offset = s.available ? 0 : kDisabledOffset;
+    DrawPart(dc, skin, s.vertical ? seVertScroll : seHorzScroll, Along(s, arrow, length - arrow), s.available ? 1 : 3);
+    DrawPart(dc, skin, seScrollbar, Along(s, 0, arrow), (s.vertical ? kUpArrow : kLeftArrow) + offset);
+    DrawPart(dc, skin, seScrollbar, Along(s, length - arrow, length), (s.vertical ? kDownArrow : kRightArrow) + offset);
+    if (s.thumbEnd <= s.thumbStart) return;
+    const RECT thumb = Along(s, s.thumbStart, s.thumbEnd);
+    DrawPart(dc, skin, s.vertical ? seVertScrollThumb : seHorzScrollThumb, thumb, 1);
+    DrawGrip(dc, skin, s, thumb);
+}
