@@ -68,6 +68,8 @@ struct TToolkitRow {
     TSkinChoice (*refine)(TWinControl& control);
 };
 
+// Controls that show the user's text (edits, memos, lists, combo boxes) keep their own
+// colours: in the skin's face colour a dark skin leaves their text unreadable.
 const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomTabControl"); }, xcTab, true, {}, &TabChoice},
     {[](TWinControl&, const std::string& n) { return n == "TTABSET"; }, xcTab, true, {skTab31}, nullptr},
@@ -85,12 +87,12 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TRadioButton"); }, xcRadioButton, false, {skRadioButton}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomStatusBar"); }, xcStatusBar, false, {skStatusBar}, nullptr},
     {[](TWinControl& c, const std::string& n) { return n == "TTNTCOMBOBOX" || IsA(c, "TCustomComboBox"); }, xcCombo, false, {skComBox, 0, false}, nullptr},
-    {[](TWinControl&, const std::string& n) { return n == "TRICHEDIT"; }, xcScrollbar, false, {skScrollbar}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); }, xcScrollbar, false, {skScrollbar}, nullptr},
+    {[](TWinControl&, const std::string& n) { return n == "TRICHEDIT"; }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomPanel"); }, xcPanel, false, {skBox, 0, true, csBefore}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar, false, {skScrollbar}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar}, nullptr},
-    {[](TWinControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar}, nullptr},
+    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TWinControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},
     {[](TWinControl& c, const std::string& n) { return IsA(c, "TCustomForm") && !NameIs(n, {"TDCEDIT", "TDCDBEDIT"}); }, {}, false, {skBox, 0, true, csAfter}, nullptr},
