@@ -30,6 +30,7 @@ enum TSkinnerKind {
     skTab, skTabBtn, skTab31, skTabSheet, skAdvPage,
     skProgress, skTrackBar, skStatusBar,
     skScrollbar, skScrollbarH, skMediaPlayer,
+    skHeader, skListView, skScControl,
 };
 
 // A new skinner of that kind; null for kinds whose skinner comes later.
