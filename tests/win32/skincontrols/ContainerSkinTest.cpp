@@ -199,3 +199,22 @@ TEST_F(ControlsTest, ComboBoxEdgeAndButtonFromTheSkin) {
     EXPECT_EQ(TSkinComBox::FrameOf({true, true, true, true}), 2) << "dropped down wins over focus and hover";
     EXPECT_EQ(TSkinComBox::FrameOf({true, false, false, true}), 4);
 }
+
+// A foreign drop-down combo box is not told when its edit part takes the focus, and its
+// skinned edge shows the focus.
+TEST_F(ControlsTest, FocusInAComboBoxsEditPartRepaintsTheEdge) {
+    const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 10, 150, 200,
+                                       panel_->Handle(), nullptr, nullptr, nullptr);
+    auto skinner = std::make_unique<TSkinComBox>();
+    skinner->AttachWindow(combo, *skin_, nullptr);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    UpdateWindow(combo);
+    ValidateRect(combo, nullptr);
+    SetFocus(info.hwndItem);
+    RECT dirty{};
+    EXPECT_TRUE(GetUpdateRect(combo, &dirty, FALSE));
+    skinner.reset();
+    DestroyWindow(combo);
+}
