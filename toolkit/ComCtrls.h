@@ -100,6 +100,7 @@ const TEnumInfo& EnumInfo<TToolButtonStyle>();
 int PositionInRange(const TComponent& control, int value, int min, int max);
 
 class TTabSheet;
+class TPopupMenu;
 
 using TTabChangingEvent = TEvent<TObject*, bool&>;
 
@@ -279,7 +280,6 @@ private:
     TCustomStatusBar& bar_;
 };
 
-class TCustomStatusBar;
 // Paints an owner-drawn panel on the bar's Canvas within rect.
 using TDrawPanelEvent = TEvent<TCustomStatusBar*, TStatusPanel*, TRect>;
 
@@ -731,6 +731,9 @@ public:
     void SetDown(bool on);
     bool Grouped() const { return grouped_; }
     void SetGrouped(bool on);
+    // The menu a drop-down button opens below itself.
+    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+    void SetDropdownMenu(TPopupMenu* menu);
     // The tool bar it sits on, or null.
     TToolBar* ToolBar() const;
     // Its place among the tool bar's buttons, or -1.
@@ -742,12 +745,16 @@ public:
 protected:
     // Its caption, enablement and visibility show on the tool bar.
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TToolBar;
     // Tells the tool bar that the button changed.
     void Changed();
+    // Opens the drop-down menu below the button.
+    void DropDown();
 
+    TPopupMenu* dropdownMenu_ = nullptr;
     int imageIndex_ = -1;
     TToolButtonStyle style_ = tbsButton;
     bool down_ = false;
