@@ -118,8 +118,8 @@ const TClassInfo& TControl::StaticClass() {
     static const TClassInfo info(
         "TControl", &TComponent::StaticClass(), nullptr,
         {
-            P::Integer("Left", &C::Left, &C::SetLeft),
-            P::Integer("Top", &C::Top, &C::SetTop),
+            P::Integer("Left", &C::StoredLeft, &C::SetStoredLeft),
+            P::Integer("Top", &C::StoredTop, &C::SetStoredTop),
             P::Integer("Width", &C::Width, &C::SetWidth),
             P::Integer("Height", &C::Height, &C::SetHeight),
             P::Enum("Align", &C::Align, &C::SetAlign).Default(alNone),
@@ -145,6 +145,11 @@ const TClassInfo& TControl::StaticClass() {
         });
     return info;
 }
+
+int TControl::StoredLeft() const { return left_ + (parent_ ? parent_->ChildScroll().x : 0); }
+int TControl::StoredTop() const { return top_ + (parent_ ? parent_->ChildScroll().y : 0); }
+void TControl::SetStoredLeft(int v) { SetLeft(v - (parent_ ? parent_->ChildScroll().x : 0)); }
+void TControl::SetStoredTop(int v) { SetTop(v - (parent_ ? parent_->ChildScroll().y : 0)); }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
     WindowProc = [this](TMessage& m) { WndProc(m); };

@@ -135,6 +135,12 @@ public:
     int Height() const { return height_; }
     void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
     void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    // Left and Top as form files keep them: from the parent's unscrolled origin, so that a
+    // form written while a scroll box is scrolled reads back as it was designed.
+    int StoredLeft() const;
+    int StoredTop() const;
+    void SetStoredLeft(int v);
+    void SetStoredTop(int v);
     void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
@@ -299,6 +305,8 @@ public:
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
     void HandleNeeded() { Handle(); }
+    // How far the control has scrolled its children from where they were designed.
+    virtual POINT ChildScroll() const { return {0, 0}; }
     // Destroys and creates the window again, keeping the control's state.
     void RecreateWnd();
     // A window of another toolkit (or none) to parent a top-level control to.

@@ -411,6 +411,7 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     // Fits the bars to the children and moves the children to the bars' positions.
     void UpdateScrollBars();
+    POINT ChildScroll() const override { return {shownX_, shownY_}; }
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -65,3 +65,13 @@ TEST(ScrollBoxes, ChildrenBeyondTheBoxBringABarThatScrollsThem) {
     box->UpdateScrollBars();
     EXPECT_FALSE(BarShows(h, SB_VERT));
 }
+
+TEST(ScrollBoxes, AFormWrittenWhileScrolledKeepsItsDesignedPositions) {
+    FormFileScene s(kForm);
+    SendMessageA(s.Get<TScrollBox>("sbxFields")->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    ASSERT_NE(s.Get<TEdit>("edtFar")->Top(), 250);
+    FormFileScene again(WriteComponent(*s.form));
+    again.Get<TScrollBox>("sbxFields")->HandleNeeded();
+    SendMessageA(again.Get<TScrollBox>("sbxFields")->Handle(), WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(again.Get<TEdit>("edtFar")->Top(), 250);
+}
