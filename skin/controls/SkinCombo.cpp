@@ -45,18 +45,9 @@ void TSkinComBox::AfterMessage(TMessage& m) {
         case WM_PRINTCLIENT:
             PaintControl(reinterpret_cast<HDC>(m.WParam));
             return;
-        case WM_MOUSEMOVE: {
-            const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
-            if (const bool over = PtInRect(&button_, p) != FALSE; over != hot_) {
-                hot_ = over;
-                Invalidate();
-            }
-            RequestMouseLeave(Window());
-            return;
-        }
+        case WM_MOUSEMOVE:
         case WM_MOUSELEAVE:
-            hot_ = false;
-            Invalidate();
+            TrackHot(m, button_);
             return;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:

@@ -8,12 +8,15 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
 #include "skin/controls/SkinCombo.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabBtn.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/WinSubClass.h"
 #include "skin/engine/SkinManage.h"
@@ -93,6 +96,9 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomPanel"); }, xcPanel, false, {skBox, 0, true, csBefore}, nullptr},
     {[](TWinControl&, const std::string& n) { return NameIs(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TProgressBar"); }, xcProgress, false, {skProgress}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TTrackBar"); }, xcTrackBar, false, {skTrackBar}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TDateTimePicker"); }, xcCombo, false, {skDateTime, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},
@@ -119,7 +125,7 @@ const TKindRow kKindRows[] = {
     {"panel", xcPanel, false, {skBox, 0, true, csNone, true}},
     {"trackbar", xcButton, false, {skTrackBar, 0, true, csNone, true}},
     {"button", xcButton, false, {skButton}},
-    {"datetimepicker", xcCombo, false, {skDateTime}},
+    {"datetimepicker", xcCombo, false, {skDateTime, 0, false}},
     {"mediaplayer", xcButton, false, {skMediaPlayer}},
     {"bitbtn", xcButton, false, {skBitButton}},
     {"pngbitbtn", xcButton, false, {skBitButton, 1}},
@@ -149,6 +155,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skRadioButton: return std::make_unique<TSkinRadioButton>();
         case skComBox: return std::make_unique<TSkinComBox>();
         case skEdit: return std::make_unique<TSkinEdit>();
+        case skDateTime: return std::make_unique<TSkinDateTime>();
         case skUpDown: return std::make_unique<TSkinUpDown>();
         case skGroupBox: return std::make_unique<TSkinGroupBox>();
         case skBox: return std::make_unique<TSkinBox>();
@@ -157,6 +164,8 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skTab: return std::make_unique<TSkinTab>();
         case skTabBtn: return std::make_unique<TSkinTabBtn>();
         case skTabSheet: return std::make_unique<TSkinTabSheet>();
+        case skProgress: return std::make_unique<TSkinProgress>();
+        case skTrackBar: return std::make_unique<TSkinTrackBar>();
         case skStatusBar: return std::make_unique<TSkinStatusBar>();
         case skScrollbar: return std::make_unique<TSkinScrollbar>();
         default: return nullptr;

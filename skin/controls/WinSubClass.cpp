@@ -333,6 +333,15 @@ void TSkinControl::Invalidate() {
     UpdateWindow(window_);
 }
 
+void TSkinControl::TrackHot(const TMessage& m, const RECT& area) {
+    const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+    const bool over = m.Msg == WM_MOUSEMOVE && PtInRect(&area, p);
+    if (m.Msg == WM_MOUSEMOVE) RequestMouseLeave(window_);
+    if (over == hot_) return;
+    hot_ = over;
+    Invalidate();
+}
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
     HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(skin_->Colours().ButtonFace)));
     FillRect(dc, &rect, brush);

@@ -64,15 +64,16 @@ public:
     // Whether this skinner or one it made for a child paints window.
     bool Holds(HWND window) const;
 
+    // The frame of a button-like element in the order the skins keep: `resting` (1, or the
+    // focused frame) unless pressed (2) or hot (4); 3 when not available.
+    static int StateFrame(int resting, bool pressed, bool hot, bool available);
+
 protected:
     // True lets the previous handler (and then AfterMessage) run.
     virtual bool BeforeMessage(TMessage& message);
     virtual void AfterMessage(TMessage& message);
     // Draws the whole control into dc; rect is the control at the origin.
     virtual void DrawControl(HDC dc, const RECT& rect);
-    // The frame of a button-like element in the order the skins keep: `resting` (1, or the
-    // focused frame) unless pressed (2) or hot (4); 3 when not available.
-    static int StateFrame(int resting, bool pressed, bool hot, bool available);
     // The caption colour on frame `frame` of the button element: the element's colour for the
     // state where it has one, else the control's own font colour or the skin's ButtonText.
     TColor ButtonTextColour(int frame) const;
@@ -91,6 +92,9 @@ protected:
     // new state at once from inside their handling, and only the skinned image is to show.
     void CallPreviousQuietly(TMessage& message);
     void Invalidate();
+    // Follows the pointer for the hot flag: on over `area` (client coordinates) at
+    // WM_MOUSEMOVE, asking to hear when it leaves, off at WM_MOUSELEAVE; a change repaints.
+    void TrackHot(const TMessage& message, const RECT& area);
     // Fills with the skin's ButtonFace colour.
     void FillFace(HDC dc, const RECT& rect) const;
     // Fills with the toolkit parent's colour; a foreign window's with ButtonFace.

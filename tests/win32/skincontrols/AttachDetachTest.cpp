@@ -96,7 +96,9 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
     panel->SetParentBackground(true);
     std::vector<TWinControl*> controls{panel, place(new TButton(&f), 40), place(new TCheckBox(&f), 70),
                                        place(new TRadioButton(&f), 100), place(new TEdit(&f), 130),
-                                       place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190)};
+                                       place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190),
+                                       place(new TProgressBar(&f), 220), place(new TTrackBar(&f), 250),
+                                       place(new TDateTimePicker(&f), 280)};
     std::vector<TControlLook> before;
     for (TWinControl* c : controls) before.push_back(LookOf(*c));
     form.SetSkinned(true);

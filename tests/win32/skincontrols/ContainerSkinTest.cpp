@@ -19,11 +19,8 @@ using namespace controltest;
 
 TEST_F(ControlsTest, EditBorderIsAShadowFrameWithTwoWhiteOnes) {
     TEdit& edit = Make<TEdit>(10, 10, 120, 24);
-    TSkinEdit& skinner = Skin<TSkinEdit>(edit);
-    TBitmap window;
-    window.SetPixelFormat(pf24bit);
-    window.SetSize(120, 24);
-    skinner.PaintControl(window.Canvas()->Handle());
+    const std::unique_ptr<TBitmap> painted = PaintedWhole(Skin<TSkinEdit>(edit));
+    const TBitmap& window = *painted;
     EXPECT_EQ(skintest::PixelOf(window, 0, 12), ColorToRGB(skin_->Colours().ButtonShadow));
     EXPECT_EQ(skintest::PixelOf(window, 1, 12), clWhite);
     EXPECT_EQ(skintest::PixelOf(window, 60, 2), clWhite);

@@ -1,5 +1,7 @@
 #include "ControlFixture.h"
 
+#include <tuple>
+
 namespace controltest {
 
 TColor PartColour(TPart part, int frame) {
@@ -18,7 +20,7 @@ std::vector<std::uint8_t> Strip(TPart part, int frames, int width, int height, b
 
 }  // namespace
 
-skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
+skintest::TTestSkin ControlSkin(const std::string& buttonKeys, int progressStyle) {
     const std::string sections =
         "[Buttons]\nBitmap=button.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\nBottomHeight=3\nTrans=1\n"
         "CheckButton=check.bmp\nCheckButtonFrame=4\nRadioButton=radio.bmp\nRadioButtonFrame=12\n" +
@@ -30,7 +32,14 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         "[ComboButton]\nImage=combo.bmp\nTrans=1\n[SunkEdge]\nImage=sunk.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
         "BottomHeight=3\nTrans=1\n"
         "[Scrollbar]\nImage=scroll.bmp\n[HorzScroll]\nImage=htrack.bmp\n[VertScroll]\nImage=vtrack.bmp\n"
-        "[HorzScrollThumb]\nImage=hthumb.bmp\n[VertScrollThumb]\nImage=vthumb.bmp\n";
+        "[HorzScrollThumb]\nImage=hthumb.bmp\n[VertScrollThumb]\nImage=vthumb.bmp\n"
+        "[Progress]\nBitmap=" + std::string(progressStyle == 0 ? "progress.bmp" : "trough.bmp") +
+        "\nStyle=" + std::to_string(progressStyle) + "\nLeftWidth=3\nTopHeight=3\nRightWidth=3\nBottomHeight=3\n"
+        "[Progress.Chunk]\nImage=chunk.bmp\nFrame=1\nTrans=1\n"
+        "[Track]\nImage=track.bmp\nFrame=2\n[TRACKVERT]\nImage=trackvert.bmp\nFrame=2\n"
+        "[Trackbar.ThumbHorz]\nImage=thumbhorz.bmp\nTrans=1\n[Trackbar.ThumbVert]\nImage=thumbvert.bmp\nTrans=1\n"
+        "[Trackbar.ThumbLeft]\nImage=thumbleft.bmp\nTrans=1\n[Trackbar.ThumbRight]\nImage=thumbright.bmp\nTrans=1\n"
+        "[Trackbar.ThumbUp]\nImage=thumbup.bmp\nTrans=1\n[Trackbar.ThumbDown]\nImage=thumbdown.bmp\nTrans=1\n";
     skintest::TTestSkin skin = frametest::FrameSkin("", sections);
     skin.Image("button.bmp", Strip(kButton, 5, kButtonFrameWidth, 16, true))
         .Image("check.bmp", Strip(kCheck, 4, kGlyphSize, kGlyphSize))
@@ -46,7 +55,18 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         .Image("htrack.bmp", Strip(kHorzTrack, 4, 16, 16))
         .Image("vtrack.bmp", Strip(kVertTrack, 4, 16, 16))
         .Image("hthumb.bmp", Strip(kHorzThumb, 3, 24, 16))
-        .Image("vthumb.bmp", Strip(kVertThumb, 3, 16, 24));
+        .Image("vthumb.bmp", Strip(kVertThumb, 3, 16, 24))
+        .Image("trough.bmp", Strip(kTrough, 1, 16, 16))
+        .Image("progress.bmp", Strip(kProgress, 2, 16, 16))
+        .Image("chunk.bmp", skintest::Bmp(kChunkWidth, 12, [](int x, int) {
+                   return x < kChunkPainted ? PartColour(kChunk, 1) : frametest::kMagenta;
+               }))
+        .Image("track.bmp", Strip(kTrack, 2, 16, 4))
+        .Image("trackvert.bmp", Strip(kTrackVert, 2, 4, 16));
+    for (auto [name, part, standing] : {std::tuple{"thumbhorz.bmp", kThumbHorz, true}, {"thumbup.bmp", kThumbUp, true},
+                                        {"thumbdown.bmp", kThumbDown, true}, {"thumbvert.bmp", kThumbVert, false},
+                                        {"thumbleft.bmp", kThumbLeft, false}, {"thumbright.bmp", kThumbRight, false}})
+        skin.Image(name, Strip(part, 5, standing ? kThumbAcross : kThumbAlong, standing ? kThumbAlong : kThumbAcross));
     return skin;
 }
 
@@ -59,6 +79,16 @@ std::unique_ptr<TBitmap> Printed(HWND window) {
     SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap->Canvas()->Handle()),
                  PRF_CLIENT | PRF_ERASEBKGND);
     GdiFlush();
+    return bitmap;
+}
+
+std::unique_ptr<TBitmap> PaintedWhole(TSkinControl& skinner) {
+    RECT r{};
+    GetWindowRect(skinner.Window(), &r);
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetSize(r.right - r.left, r.bottom - r.top);
+    skinner.PaintControl(bitmap->Canvas()->Handle());
     return bitmap;
 }
 

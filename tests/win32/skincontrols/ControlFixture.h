@@ -19,18 +19,29 @@ namespace controltest {
 // for the button's top-left pixel, which is magenta).
 enum TPart {
     kButton = 1, kCheck, kRadio, kEdges, kExtra, kTabs, kPane, kUpDown, kCombo, kSunk,
-    kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb
+    kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb,
+    kTrough, kProgress, kChunk, kTrack, kTrackVert,
+    kThumbHorz, kThumbVert, kThumbLeft, kThumbRight, kThumbUp, kThumbDown
 };
 TColor PartColour(TPart part, int frame);
 constexpr int kButtonFrameWidth = 20, kGlyphSize = 12, kExtraSize = 10;
+// Progress.Chunk: kChunkPainted columns of colour, then magenta up to kChunkWidth.
+constexpr int kChunkWidth = 8, kChunkPainted = 6;
+// Thumbs pointing up or down, or lying on both sides, are kThumbAcross wide and kThumbAlong
+// high; the others are turned.
+constexpr int kThumbAcross = 7, kThumbAlong = 15;
 constexpr TColor kFace = 0xC8C8C8;     // the skin's ButtonFace (200, 200, 200)
 constexpr TColor kParent = 0x306090;   // the colour of the panel the controls sit on
 
-// The frame-test skin with the control elements added; `personality` as FrameSkin takes it.
-skintest::TTestSkin ControlSkin(const std::string& buttonKeys = "");
+// The frame-test skin with the control elements added; buttonKeys go into its Buttons
+// section. Its Progress is of Style 1, a one-frame trough (kTrough) that chunks fill, or
+// of Style 0, the trough and the fill as frames 1 and 2 of kProgress.
+skintest::TTestSkin ControlSkin(const std::string& buttonKeys = "", int progressStyle = 1);
 
 // The control's client area as WM_PRINTCLIENT paints it, in a bitmap of its size.
 std::unique_ptr<TBitmap> Printed(HWND window);
+// The whole control, its border included, as its skinner paints it, in a bitmap of its size.
+std::unique_ptr<TBitmap> PaintedWhole(TSkinControl& skinner);
 // The bounding box of the pixels that are not `background`, in rect.
 RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background);
 

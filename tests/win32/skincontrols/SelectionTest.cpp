@@ -7,7 +7,10 @@
 #include "ControlFixture.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinDateTime.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinSelection.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "toolkit/ComCtrls.h"
 
 using namespace controltest;
@@ -61,6 +64,9 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
     };
     const std::string button = typeid(TSkinButton).name();
     const std::string check = typeid(TSkinCheckBox).name();
+    const std::string progress = typeid(TSkinProgress).name();
+    const std::string track = typeid(TSkinTrackBar).name();
+    const std::string dateTime = typeid(TSkinDateTime).name();
     const Case cases[] = {
         {"a push button", MakeOf<TButton>(), "", {}, button.c_str()},
         {"a class mapped to nil", MakeOf<TButton>(), "TButton=nil", {}, ""},
@@ -69,6 +75,12 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         {"push buttons without xcButton", MakeOf<TButton>(), "", xcButton, ""},
         {"check boxes without xcButton", MakeOf<TCheckBox>(), "", xcButton, check.c_str()},
         {"a check box without xcCheckBox", MakeOf<TCheckBox>(), "", xcCheckBox, ""},
+        {"a progress bar", MakeOf<TProgressBar>(), "", {}, progress.c_str()},
+        {"a progress bar without xcProgress", MakeOf<TProgressBar>(), "", xcProgress, ""},
+        {"a track bar", MakeOf<TTrackBar>(), "", {}, track.c_str()},
+        {"a track bar without xcTrackBar", MakeOf<TTrackBar>(), "", xcTrackBar, ""},
+        {"a date-time picker", MakeOf<TDateTimePicker>(), "", {}, dateTime.c_str()},
+        {"a date-time picker without xcCombo", MakeOf<TDateTimePicker>(), "", xcCombo, ""},
     };
     for (const Case& c : cases) {
         frametest::SkinnedForm form(ControlSkin());
