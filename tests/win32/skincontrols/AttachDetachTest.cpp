@@ -9,6 +9,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/engine/SkinMessages.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/Tabs.h"
 
 using namespace controltest;
 
@@ -94,14 +95,18 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
     };
     auto* panel = static_cast<TPanel*>(place(new TPanel(&f), 10));
     panel->SetParentBackground(true);
+    auto* list = new TListView(&f);
+    list->SetViewStyle(vsReport);
     std::vector<TWinControl*> controls{panel, place(new TButton(&f), 40), place(new TCheckBox(&f), 70),
                                        place(new TRadioButton(&f), 100), place(new TEdit(&f), 130),
-                                       place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190)};
+                                       place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190),
+                                       place(new THeaderControl(&f), 220), place(list, 250),
+                                       place(new TScrollBox(&f), 280), place(new TTabSet(&f), 310)};
     std::vector<TControlLook> before;
     for (TWinControl* c : controls) before.push_back(LookOf(*c));
     form.SetSkinned(true);
     ASSERT_TRUE(form.Skinner());
-    EXPECT_EQ(form.Skinner()->ControlSkinners().size(), controls.size());
+    EXPECT_EQ(form.Skinner()->ControlSkinners().size(), controls.size() + 1) << "the list's header has its own";
     EXPECT_EQ(panel->Color(), form.Skin().Colours().ButtonFace);
     EXPECT_FALSE(panel->ParentBackground());
     form.SetSkinned(false);

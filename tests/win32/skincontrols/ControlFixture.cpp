@@ -30,7 +30,8 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         "[ComboButton]\nImage=combo.bmp\nTrans=1\n[SunkEdge]\nImage=sunk.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
         "BottomHeight=3\nTrans=1\n"
         "[Scrollbar]\nImage=scroll.bmp\n[HorzScroll]\nImage=htrack.bmp\n[VertScroll]\nImage=vtrack.bmp\n"
-        "[HorzScrollThumb]\nImage=hthumb.bmp\n[VertScrollThumb]\nImage=vthumb.bmp\n";
+        "[HorzScrollThumb]\nImage=hthumb.bmp\n[VertScrollThumb]\nImage=vthumb.bmp\n"
+        "[Headerbar]\nImage=header.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n";
     skintest::TTestSkin skin = frametest::FrameSkin("", sections);
     skin.Image("button.bmp", Strip(kButton, 5, kButtonFrameWidth, 16, true))
         .Image("check.bmp", Strip(kCheck, 4, kGlyphSize, kGlyphSize))
@@ -46,7 +47,8 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys) {
         .Image("htrack.bmp", Strip(kHorzTrack, 4, 16, 16))
         .Image("vtrack.bmp", Strip(kVertTrack, 4, 16, 16))
         .Image("hthumb.bmp", Strip(kHorzThumb, 3, 24, 16))
-        .Image("vthumb.bmp", Strip(kVertThumb, 3, 16, 24));
+        .Image("vthumb.bmp", Strip(kVertThumb, 3, 16, 24))
+        .Image("header.bmp", Strip(kHeader, 5, 20, 16));
     return skin;
 }
 
@@ -74,6 +76,12 @@ RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background) {
             }
     return box;
 }
+
+TColor BarColourAt(const TBitmap& bar, bool vertical, int along) {
+    return vertical ? skintest::PixelOf(bar, bar.Width() / 2, along) : skintest::PixelOf(bar, along, bar.Height() / 2);
+}
+
+int ArrowLength(bool vertical) { return GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL); }
 
 void ControlsTest::SetUp() {
     form_ = new TForm(nullptr);

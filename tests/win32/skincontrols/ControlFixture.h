@@ -19,7 +19,7 @@ namespace controltest {
 // for the button's top-left pixel, which is magenta).
 enum TPart {
     kButton = 1, kCheck, kRadio, kEdges, kExtra, kTabs, kPane, kUpDown, kCombo, kSunk,
-    kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb
+    kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb, kHeader
 };
 TColor PartColour(TPart part, int frame);
 constexpr int kButtonFrameWidth = 20, kGlyphSize = 12, kExtraSize = 10;
@@ -33,6 +33,10 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys = "");
 std::unique_ptr<TBitmap> Printed(HWND window);
 // The bounding box of the pixels that are not `background`, in rect.
 RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background);
+// The colour on a painted scroll bar's middle line, `along` pixels from its start.
+TColor BarColourAt(const TBitmap& bar, bool vertical, int along);
+// The length of a scroll bar's arrow buttons along the bar.
+int ArrowLength(bool vertical);
 
 class ControlsTest : public ::testing::Test {
 protected:

@@ -7,8 +7,13 @@
 #include "ControlFixture.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinSelection.h"
+#include "skin/controls/SkinTab31.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/Tabs.h"
 
 using namespace controltest;
 
@@ -43,6 +48,14 @@ TMake MakeOf() {
     };
 }
 
+// A button that only its scroll box knows of: found by dispatching the box's children.
+TWinControl* ButtonInScrollBox(TForm& form) {
+    TWinControl* box = MakeOf<TScrollBox>()(form);
+    auto* button = new TButton(box);
+    button->SetParent(box);
+    return button;
+}
+
 // The skinner the form's frame skinner holds for a window, as a type name ("" for none).
 std::string SkinnerOf(frametest::SkinnedForm& form, HWND window) {
     const TSkinControl* skinner = form.Skinner()->FindControlSkinner(window);
@@ -61,6 +74,8 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
     };
     const std::string button = typeid(TSkinButton).name();
     const std::string check = typeid(TSkinCheckBox).name();
+    const std::string header = typeid(TSkinHeader).name(), list = typeid(TSkinListView).name();
+    const std::string scrollBox = typeid(TSkinScControl).name(), tabSet = typeid(TSkinTab31).name();
     const Case cases[] = {
         {"a push button", MakeOf<TButton>(), "", {}, button.c_str()},
         {"a class mapped to nil", MakeOf<TButton>(), "TButton=nil", {}, ""},
@@ -69,6 +84,13 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         {"push buttons without xcButton", MakeOf<TButton>(), "", xcButton, ""},
         {"check boxes without xcButton", MakeOf<TCheckBox>(), "", xcButton, check.c_str()},
         {"a check box without xcCheckBox", MakeOf<TCheckBox>(), "", xcCheckBox, ""},
+        {"a header control", MakeOf<THeaderControl>(), "", {}, header.c_str()},
+        {"a list view, not as a control with scroll bars", MakeOf<TListView>(), "", {}, list.c_str()},
+        {"a list view without xcScrollbar", MakeOf<TListView>(), "", xcScrollbar, ""},
+        {"a scroll box", MakeOf<TScrollBox>(), "", {}, scrollBox.c_str()},
+        {"a scroll box's child", &ButtonInScrollBox, "", {}, button.c_str()},
+        {"a scroll box's child without xcScrollbar", &ButtonInScrollBox, "", xcScrollbar, button.c_str()},
+        {"a tab set", MakeOf<TTabSet>(), "", {}, tabSet.c_str()},
     };
     for (const Case& c : cases) {
         frametest::SkinnedForm form(ControlSkin());
