@@ -74,8 +74,6 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
     };
     const std::string button = typeid(TSkinButton).name();
     const std::string check = typeid(TSkinCheckBox).name();
-    const std::string header = typeid(TSkinHeader).name(), list = typeid(TSkinListView).name();
-    const std::string scrollBox = typeid(TSkinScControl).name(), tabSet = typeid(TSkinTab31).name();
     const Case cases[] = {
         {"a push button", MakeOf<TButton>(), "", {}, button.c_str()},
         {"a class mapped to nil", MakeOf<TButton>(), "TButton=nil", {}, ""},
@@ -84,13 +82,6 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         {"push buttons without xcButton", MakeOf<TButton>(), "", xcButton, ""},
         {"check boxes without xcButton", MakeOf<TCheckBox>(), "", xcButton, check.c_str()},
         {"a check box without xcCheckBox", MakeOf<TCheckBox>(), "", xcCheckBox, ""},
-        {"a header control", MakeOf<THeaderControl>(), "", {}, header.c_str()},
-        {"a list view, not as a control with scroll bars", MakeOf<TListView>(), "", {}, list.c_str()},
-        {"a list view without xcScrollbar", MakeOf<TListView>(), "", xcScrollbar, ""},
-        {"a scroll box", MakeOf<TScrollBox>(), "", {}, scrollBox.c_str()},
-        {"a scroll box's child", &ButtonInScrollBox, "", {}, button.c_str()},
-        {"a scroll box's child without xcScrollbar", &ButtonInScrollBox, "", xcScrollbar, button.c_str()},
-        {"a tab set", MakeOf<TTabSet>(), "", {}, tabSet.c_str()},
     };
     for (const Case& c : cases) {
         frametest::SkinnedForm form(ControlSkin());
@@ -100,6 +91,34 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         TWinControl* control = c.make(form.Form());
         form.SetSkinned(true);
         EXPECT_EQ(SkinnerOf(form, control->Handle()), c.skinner) << c.what;
+    }
+}
+
+// One form per setting of xcScrollbar: every control of the table on it.
+TEST(ControlSelection, OurToolkitsHeaderListViewScrollBoxAndTabSetByClass) {
+    struct TCase {
+        const char* what;
+        TMake make;
+        std::string withScrollbars, without;
+    };
+    const std::string button = typeid(TSkinButton).name();
+    const TCase cases[] = {
+        {"a header control", MakeOf<THeaderControl>(), typeid(TSkinHeader).name(), typeid(TSkinHeader).name()},
+        {"a list view, not as a control with scroll bars", MakeOf<TListView>(), typeid(TSkinListView).name(), ""},
+        {"a scroll box", MakeOf<TScrollBox>(), typeid(TSkinScControl).name(), ""},
+        {"a scroll box's child", &ButtonInScrollBox, button, button},
+        {"a tab set", MakeOf<TTabSet>(), typeid(TSkinTab31).name(), typeid(TSkinTab31).name()},
+    };
+    for (bool scrollbars : {true, false}) {
+        frametest::SkinnedForm form(ControlSkin());
+        form.SetSkinned(false);
+        if (!scrollbars) form.Skin().SetSkinControls(form.Skin().SkinControls() - TSkinControlTypes{xcScrollbar});
+        std::vector<TWinControl*> controls;
+        for (const TCase& c : cases) controls.push_back(c.make(form.Form()));
+        form.SetSkinned(true);
+        for (size_t i = 0; i < controls.size(); ++i)
+            EXPECT_EQ(SkinnerOf(form, controls[i]->Handle()), scrollbars ? cases[i].withScrollbars : cases[i].without)
+                << cases[i].what << (scrollbars ? "" : " without xcScrollbar");
     }
 }
 
