@@ -102,7 +102,6 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "THeaderControl"); }, xcButton, false, {skHeader}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomListView"); }, xcScrollbar, false, {skListView, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TScrollBox"); }, xcScrollbar, false, {skScControl, 0, true, csAfter}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TScrollBox"); }, {}, false, {skNone, 0, true, csOnly}, nullptr},
     {[](TWinControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},

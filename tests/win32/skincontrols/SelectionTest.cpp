@@ -7,13 +7,8 @@
 #include "ControlFixture.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
-#include "skin/controls/SkinHeader.h"
-#include "skin/controls/SkinListView.h"
-#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinSelection.h"
-#include "skin/controls/SkinTab31.h"
 #include "toolkit/ComCtrls.h"
-#include "toolkit/Tabs.h"
 
 using namespace controltest;
 
@@ -46,14 +41,6 @@ TMake MakeOf() {
         control->SetBounds(10, 10, 80, 24);
         return control;
     };
-}
-
-// A button that only its scroll box knows of: found by dispatching the box's children.
-TWinControl* ButtonInScrollBox(TForm& form) {
-    TWinControl* box = MakeOf<TScrollBox>()(form);
-    auto* button = new TButton(box);
-    button->SetParent(box);
-    return button;
 }
 
 // The skinner the form's frame skinner holds for a window, as a type name ("" for none).
@@ -91,34 +78,6 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         TWinControl* control = c.make(form.Form());
         form.SetSkinned(true);
         EXPECT_EQ(SkinnerOf(form, control->Handle()), c.skinner) << c.what;
-    }
-}
-
-// One form per setting of xcScrollbar: every control of the table on it.
-TEST(ControlSelection, OurToolkitsHeaderListViewScrollBoxAndTabSetByClass) {
-    struct TCase {
-        const char* what;
-        TMake make;
-        std::string withScrollbars, without;
-    };
-    const std::string button = typeid(TSkinButton).name();
-    const TCase cases[] = {
-        {"a header control", MakeOf<THeaderControl>(), typeid(TSkinHeader).name(), typeid(TSkinHeader).name()},
-        {"a list view, not as a control with scroll bars", MakeOf<TListView>(), typeid(TSkinListView).name(), ""},
-        {"a scroll box", MakeOf<TScrollBox>(), typeid(TSkinScControl).name(), ""},
-        {"a scroll box's child", &ButtonInScrollBox, button, button},
-        {"a tab set", MakeOf<TTabSet>(), typeid(TSkinTab31).name(), typeid(TSkinTab31).name()},
-    };
-    for (bool scrollbars : {true, false}) {
-        frametest::SkinnedForm form(ControlSkin());
-        form.SetSkinned(false);
-        if (!scrollbars) form.Skin().SetSkinControls(form.Skin().SkinControls() - TSkinControlTypes{xcScrollbar});
-        std::vector<TWinControl*> controls;
-        for (const TCase& c : cases) controls.push_back(c.make(form.Form()));
-        form.SetSkinned(true);
-        for (size_t i = 0; i < controls.size(); ++i)
-            EXPECT_EQ(SkinnerOf(form, controls[i]->Handle()), scrollbars ? cases[i].withScrollbars : cases[i].without)
-                << cases[i].what << (scrollbars ? "" : " without xcScrollbar");
     }
 }
 

@@ -36,24 +36,20 @@ const TClassInfo& TTestAdvPage::StaticClass() {
 }
 
 TEST_F(ControlsTest, TabSetsSelectedTabAndTheOthersFromTheSkin) {
-    for (TTabPosition position : {tpBottom, tpTop}) {
-        for (int selected : {0, 2}) {
-            SCOPED_TRACE(testing::Message() << "position " << position << ", selected " << selected);
-            TTabSet& set = Make<TTabSet>(10, 10, 300, 24);
-            for (const char* caption : {"Browse", "Log", "Keywords"}) set.Tabs()->Add(caption);
-            set.SetTabPosition(position);
-            set.SetTabIndex(selected);
-            Skin<TSkinTab31>(set);
-            const std::unique_ptr<TBitmap> printed = Printed(set.Handle());
-            for (int i = 0; i < 3; ++i) {
-                const TRect tab = set.TabRect(i);
-                const int left = tab.left + set.Slant() / 2 + 2;
-                EXPECT_EQ(skintest::PixelOf(*printed, left, (tab.top + tab.bottom) / 2),
-                          PartColour(kTabs, i == selected ? 2 : 1))
-                    << i;
-            }
-            EXPECT_EQ(skintest::PixelOf(*printed, 295, 12), kParent) << "past the tabs";
+    for (const auto& [position, selected] : {std::pair{tpBottom, 2}, std::pair{tpTop, 0}}) {
+        TTabSet& set = Make<TTabSet>(10, 10, 300, 24);
+        for (const char* caption : {"Browse", "Log", "Keywords"}) set.Tabs()->Add(caption);
+        set.SetTabPosition(position);
+        set.SetTabIndex(selected);
+        Skin<TSkinTab31>(set);
+        const std::unique_ptr<TBitmap> printed = Printed(set.Handle());
+        for (int i = 0; i < 3; ++i) {
+            const TRect tab = set.TabRect(i);
+            EXPECT_EQ(skintest::PixelOf(*printed, tab.left + set.Slant() / 2 + 2, (tab.top + tab.bottom) / 2),
+                      PartColour(kTabs, i == selected ? 2 : 1))
+                << "tab " << i << " selecting " << selected;
         }
+        EXPECT_EQ(skintest::PixelOf(*printed, 295, 12), kParent) << "past the tabs";
     }
 }
 
@@ -67,13 +63,9 @@ TEST(ControlSelection, AdvPageControlGetsTheSkinsTabBackgroundsUntilUnskinned) {
     page->TabBackGround()->SetSize(3, 3);
     form.SetSkinned(true);
     ASSERT_TRUE(dynamic_cast<TSkinAdvPage*>(form.Skinner()->FindControlSkinner(page->Handle())));
-    struct TCase {
-        TBitmap* bitmap;
-        int frame;
-    };
-    for (const TCase& c : {TCase{page->TabBackGround(), 1}, TCase{page->TabBackGroundActive(), 2}}) {
-        EXPECT_EQ(c.bitmap->Width(), 20);
-        EXPECT_EQ(skintest::PixelOf(*c.bitmap, 19, 11), PartColour(kTabs, c.frame));
+    for (const auto& [bitmap, frame] : {std::pair{page->TabBackGround(), 1}, std::pair{page->TabBackGroundActive(), 2}}) {
+        EXPECT_EQ(bitmap->Width(), 20);
+        EXPECT_EQ(skintest::PixelOf(*bitmap, 19, 11), PartColour(kTabs, frame));
     }
     form.SetSkinned(false);
     EXPECT_EQ(page->TabBackGround()->Width(), 3);
