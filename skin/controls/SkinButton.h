@@ -35,7 +35,6 @@ private:
     void MouseDown(TMessage& message);
     void MouseUp();
     void Click();
-    TColor TextColour(int frame) const;
     void PaintNow();
 
     bool forwardMouse_ = true;
