@@ -117,7 +117,8 @@ void TScrollBox::UpdateBar(bool vertical) {
     }
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, extent > page ? extent - 1 : 0,
                     static_cast<UINT>(extent > page ? page : 0), bar.position_, 0};
-    SetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &info, TRUE);
+    // Through the message hook, so that whoever paints the box's bars hears of every change.
+    Perform(SBM_SETSCROLLINFO, vertical ? SB_VERT : SB_HORZ, reinterpret_cast<LPARAM>(&info));
 }
 
 void TScrollBox::Scroll(bool vertical, WORD request) {
@@ -140,6 +141,11 @@ void TScrollBox::Scroll(bool vertical, WORD request) {
 }
 
 void TScrollBox::WndProc(TMessage& m) {
+    // The box's own bars (wParam SB_HORZ or SB_VERT), as UpdateBar sets them.
+    if (m.Msg == SBM_SETSCROLLINFO) {
+        m.Result = SetScrollInfo(Handle(), static_cast<int>(m.WParam), reinterpret_cast<SCROLLINFO*>(m.LParam), TRUE);
+        return;
+    }
     if (m.Msg == WM_VSCROLL || m.Msg == WM_HSCROLL) {
         if (m.LParam == 0) {  // from the box's own bars, not a scrolling child's
             Scroll(m.Msg == WM_VSCROLL, LOWORD(m.WParam));

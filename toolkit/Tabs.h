@@ -46,6 +46,8 @@ public:
     TRect TabRect(int index);
     // The tab at a point of the control, or -1.
     int ItemAtPos(TPoint p);
+    // How far a tab's slanted side reaches into its neighbour's rectangle.
+    int Slant() const { return tabHeight_ / 3; }
 
     TTabChangeEvent OnChange;
 
@@ -55,7 +57,6 @@ protected:
     void Loaded() override;
 
 private:
-    int Slant() const { return tabHeight_ / 3; }
     void DrawTab(TCanvas& canvas, int index);
 
     std::unique_ptr<TStringList> tabs_;

@@ -14,6 +14,10 @@ void TSkinScrollbar::Attached() {
     Follow();
 }
 
+void TSkinScrollbar::AttachScrolling(TWinControl& control, TSkinData& skin, TWinSkinForm* frame) {
+    AttachControl(frame, skin, control, false);
+}
+
 void TSkinScrollbar::Detach() {
     vertical_.reset();
     horizontal_.reset();
@@ -35,7 +39,9 @@ void TSkinScrollbar::AskForRenewal() const {
 void TSkinScrollbar::SkinSwitched() { Follow(); }
 
 // The control paints itself; its bars are the painted windows' business.
-void TSkinScrollbar::AfterMessage(TMessage&) { Follow(); }
+void TSkinScrollbar::AfterMessage(TMessage& m) {
+    if (MayChangeBars(m)) Follow();
+}
 
 // Moving a painted bar can send the control messages of its own; those need no second pass.
 void TSkinScrollbar::Follow() {

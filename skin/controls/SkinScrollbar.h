@@ -17,6 +17,9 @@ public:
     TSkinScrollbar();
     ~TSkinScrollbar() override;
 
+    // Attaches as AttachControl does, leaving the control's colours alone: it shows text of
+    // the user's in colours of its own.
+    void AttachScrolling(TWinControl& control, TSkinData& skin, TWinSkinForm* frame);
     void Detach() override;
     // The painted window over the vertical (true) or horizontal bar; null when detached.
     TWScrollbar* Bar(bool vertical) const { return (vertical ? vertical_ : horizontal_).get(); }
@@ -26,6 +29,8 @@ protected:
     bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void SkinSwitched() override;
+    // Whether the control's bars may have changed with the message it just handled.
+    virtual bool MayChangeBars(const TMessage&) const { return true; }
 
 private:
     void Follow();

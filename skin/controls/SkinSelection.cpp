@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <string_view>
 
+#include "skin/controls/SkinAdvPage.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
@@ -12,9 +13,13 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTabBtn.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
@@ -96,6 +101,11 @@ const TToolkitRow kToolkitRows[] = {
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomPanel"); }, xcPanel, false, {skBox, 0, true, csBefore}, nullptr},
     {[](TWinControl&, const std::string& n) { return NameIs(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    // Our own toolkit's classes, taken before the row of controls with scroll bars, which a
+    // list view and a scroll box would otherwise fall into.
+    {[](TWinControl& c, const std::string&) { return IsA(c, "THeaderControl"); }, xcButton, false, {skHeader}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomListView"); }, xcScrollbar, false, {skListView, 0, false}, nullptr},
+    {[](TWinControl& c, const std::string&) { return IsA(c, "TScrollBox"); }, xcScrollbar, false, {skScControl, 0, true, csAfter}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TProgressBar"); }, xcProgress, false, {skProgress}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TTrackBar"); }, xcTrackBar, false, {skTrackBar}, nullptr},
     {[](TWinControl& c, const std::string&) { return IsA(c, "TDateTimePicker"); }, xcCombo, false, {skDateTime, 0, false}, nullptr},
@@ -168,6 +178,11 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skTrackBar: return std::make_unique<TSkinTrackBar>();
         case skStatusBar: return std::make_unique<TSkinStatusBar>();
         case skScrollbar: return std::make_unique<TSkinScrollbar>();
+        case skListView: return std::make_unique<TSkinListView>();
+        case skScControl: return std::make_unique<TSkinScControl>();
+        case skHeader: return std::make_unique<TSkinHeader>();
+        case skTab31: return std::make_unique<TSkinTab31>();
+        case skAdvPage: return std::make_unique<TSkinAdvPage>();
         default: return nullptr;
     }
 }
@@ -344,7 +359,10 @@ void TSkinSelection::Attach(TSkinnerKind kind, int mode, bool recolour, TWinCont
     std::unique_ptr<TSkinControl> skinner = MakeSkinner(kind);
     if (!skinner) return;
     skinner->SetMode(mode);
-    skinner->AttachControl(&frame_, skin_, control, recolour);
+    if (kind == skScrollbar || kind == skListView)
+        static_cast<TSkinScrollbar&>(*skinner).AttachScrolling(control, skin_, &frame_);
+    else
+        skinner->AttachControl(&frame_, skin_, control, recolour);
     frame_.AddControlSkinner(std::move(skinner));
 }
 

@@ -150,10 +150,10 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
     return !PaintsItself(m) && TSkinControl::BeforeMessage(m);
 }
 
-void TSkinTab::PrepareImages(TSide side) {
-    if (preparedSide_ == side && tab_) return;
+bool TSkinTab::PrepareImages(TSide side) {
+    if (preparedSide_ == side && tab_) return true;
     auto* tabs = Skin().ElementAs<TDataSkinBorder>(seTabs);
-    if (!tabs) return;
+    if (!tabs || tabs->Image.Empty()) return false;
     tab_ = CopyRecord(*tabs, tabs->Image);
     const TDataSkinObject* tabPane = Skin().Element(seTabPane);
     if (tabs->Style == 1 && tabPane) {
@@ -166,6 +166,13 @@ void TSkinTab::PrepareImages(TSide side) {
     Transform(*tab_, side);
     Transform(*pane_, side);
     preparedSide_ = side;
+    return true;
+}
+
+void TSkinTab::DrawTab(HDC dc, RECT rect, const std::wstring& caption, bool selected) const {
+    DrawElement(dc, rect, *tab_, selected ? 2 : 1);
+    DrawCaptionText(dc, caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
+                    selected ? tab_->MouseOverColour2 : tab_->NormalColour2);
 }
 
 void TSkinTab::DrawTabs(HDC dc) const {
@@ -175,19 +182,13 @@ void TSkinTab::DrawTabs(HDC dc) const {
     for (int i = 0; i < count; ++i) {
         RECT r{};
         if (!SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
-        const bool focused = i == focus;
-        DrawElement(dc, r, *tab_, focused ? 2 : 1);
-        DrawCaptionText(dc, TabCaption(window, i), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
-                        focused ? tab_->MouseOverColour2 : tab_->NormalColour2);
+        DrawTab(dc, r, TabCaption(window, i), i == focus);
     }
 }
 
 void TSkinTab::DrawControl(HDC dc, const RECT& rect) {
-    const TDataSkinObject* tabs = Skin().Element(seTabs);
-    if (!tabs || tabs->Image.Empty()) return;
     const TSide side = SideOf(Style());
-    PrepareImages(side);
-    if (!tab_) return;
+    if (!PrepareImages(side)) return;
     RECT display{};
     GetClientRect(Window(), &display);
     SendMessageW(Window(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));

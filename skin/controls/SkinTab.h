@@ -34,10 +34,13 @@ protected:
     void Attached() override;
     bool BeforeMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    // The tab and pane records turned for the side; made again when the side changes. False
+    // when the skin has no tab image.
+    bool PrepareImages(TSide side);
+    // One tab with its caption, as the selected tab or as one of the others.
+    void DrawTab(HDC dc, RECT rect, const std::wstring& caption, bool selected) const;
 
 private:
-    // The tab and pane records turned for the side; made again when the side changes.
-    void PrepareImages(TSide side);
     void DrawTabs(HDC dc) const;
 
     std::unique_ptr<TDataSkinObject> tab_;

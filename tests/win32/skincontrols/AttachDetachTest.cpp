@@ -7,8 +7,13 @@
 #include "ControlLook.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/engine/SkinMessages.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/Tabs.h"
 
 using namespace controltest;
 
@@ -94,16 +99,26 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
     };
     auto* panel = static_cast<TPanel*>(place(new TPanel(&f), 10));
     panel->SetParentBackground(true);
+    auto* list = static_cast<TListView*>(place(new TListView(&f), 250));
+    list->SetViewStyle(vsReport);
+    const std::pair<TWinControl*, const std::type_info*> ours[] = {
+        {place(new THeaderControl(&f), 220), &typeid(TSkinHeader)}, {list, &typeid(TSkinListView)},
+        {place(new TScrollBox(&f), 280), &typeid(TSkinScControl)}, {place(new TTabSet(&f), 310), &typeid(TSkinTab31)}};
     std::vector<TWinControl*> controls{panel, place(new TButton(&f), 40), place(new TCheckBox(&f), 70),
                                        place(new TRadioButton(&f), 100), place(new TEdit(&f), 130),
                                        place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190),
-                                       place(new TProgressBar(&f), 220), place(new TTrackBar(&f), 250),
-                                       place(new TDateTimePicker(&f), 280)};
+                                       place(new TProgressBar(&f), 340), place(new TTrackBar(&f), 370),
+                                       place(new TDateTimePicker(&f), 400)};
+    for (const auto& [control, kind] : ours) controls.push_back(control);
     std::vector<TControlLook> before;
     for (TWinControl* c : controls) before.push_back(LookOf(*c));
     form.SetSkinned(true);
     ASSERT_TRUE(form.Skinner());
-    EXPECT_EQ(form.Skinner()->ControlSkinners().size(), controls.size());
+    EXPECT_EQ(form.Skinner()->ControlSkinners().size(), controls.size() + 1) << "the list's header has its own";
+    for (const auto& [control, kind] : ours) {
+        const TSkinControl* skinner = form.Skinner()->FindControlSkinner(control->Handle());
+        EXPECT_TRUE(skinner && typeid(*skinner) == *kind) << control->ClassName();
+    }
     EXPECT_EQ(panel->Color(), form.Skin().Colours().ButtonFace);
     EXPECT_FALSE(panel->ParentBackground());
     form.SetSkinned(false);

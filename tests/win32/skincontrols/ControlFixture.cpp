@@ -39,7 +39,8 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys, int progressStyle
         "[Track]\nImage=track.bmp\nFrame=2\n[TRACKVERT]\nImage=trackvert.bmp\nFrame=2\n"
         "[Trackbar.ThumbHorz]\nImage=thumbhorz.bmp\nTrans=1\n[Trackbar.ThumbVert]\nImage=thumbvert.bmp\nTrans=1\n"
         "[Trackbar.ThumbLeft]\nImage=thumbleft.bmp\nTrans=1\n[Trackbar.ThumbRight]\nImage=thumbright.bmp\nTrans=1\n"
-        "[Trackbar.ThumbUp]\nImage=thumbup.bmp\nTrans=1\n[Trackbar.ThumbDown]\nImage=thumbdown.bmp\nTrans=1\n";
+        "[Trackbar.ThumbUp]\nImage=thumbup.bmp\nTrans=1\n[Trackbar.ThumbDown]\nImage=thumbdown.bmp\nTrans=1\n"
+        "[Headerbar]\nImage=header.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n";
     skintest::TTestSkin skin = frametest::FrameSkin("", sections);
     skin.Image("button.bmp", Strip(kButton, 5, kButtonFrameWidth, 16, true))
         .Image("check.bmp", Strip(kCheck, 4, kGlyphSize, kGlyphSize))
@@ -62,7 +63,8 @@ skintest::TTestSkin ControlSkin(const std::string& buttonKeys, int progressStyle
                    return x < kChunkPainted ? PartColour(kChunk, 1) : frametest::kMagenta;
                }))
         .Image("track.bmp", Strip(kTrack, 2, 16, 4))
-        .Image("trackvert.bmp", Strip(kTrackVert, 2, 4, 16));
+        .Image("trackvert.bmp", Strip(kTrackVert, 2, 4, 16))
+        .Image("header.bmp", Strip(kHeader, 5, 20, 16));
     for (auto [name, part, standing] : {std::tuple{"thumbhorz.bmp", kThumbHorz, true}, {"thumbup.bmp", kThumbUp, true},
                                         {"thumbdown.bmp", kThumbDown, true}, {"thumbvert.bmp", kThumbVert, false},
                                         {"thumbleft.bmp", kThumbLeft, false}, {"thumbright.bmp", kThumbRight, false}})
@@ -104,6 +106,12 @@ RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background) {
             }
     return box;
 }
+
+TColor BarColourAt(const TBitmap& bar, bool vertical, int along) {
+    return vertical ? skintest::PixelOf(bar, bar.Width() / 2, along) : skintest::PixelOf(bar, along, bar.Height() / 2);
+}
+
+int ArrowLength(bool vertical) { return GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL); }
 
 void ControlsTest::SetUp() {
     form_ = new TForm(nullptr);

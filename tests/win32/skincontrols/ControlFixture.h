@@ -21,7 +21,7 @@ enum TPart {
     kButton = 1, kCheck, kRadio, kEdges, kExtra, kTabs, kPane, kUpDown, kCombo, kSunk,
     kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb,
     kTrough, kProgress, kChunk, kTrack, kTrackVert,
-    kThumbHorz, kThumbVert, kThumbLeft, kThumbRight, kThumbUp, kThumbDown
+    kThumbHorz, kThumbVert, kThumbLeft, kThumbRight, kThumbUp, kThumbDown, kHeader
 };
 TColor PartColour(TPart part, int frame);
 constexpr int kButtonFrameWidth = 20, kGlyphSize = 12, kExtraSize = 10;
@@ -44,6 +44,10 @@ std::unique_ptr<TBitmap> Printed(HWND window);
 std::unique_ptr<TBitmap> PaintedWhole(TSkinControl& skinner);
 // The bounding box of the pixels that are not `background`, in rect.
 RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background);
+// The colour on a painted scroll bar's middle line, `along` pixels from its start.
+TColor BarColourAt(const TBitmap& bar, bool vertical, int along);
+// The length of a scroll bar's arrow buttons along the bar.
+int ArrowLength(bool vertical);
 
 class ControlsTest : public ::testing::Test {
 protected:

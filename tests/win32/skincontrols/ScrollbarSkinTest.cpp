@@ -24,13 +24,6 @@ TMemo& LongMemo(TMemo& memo) {
     return memo;
 }
 
-// The colour on the bar's middle line, `along` pixels from its start.
-TColor Along(const TBitmap& bar, bool vertical, int along) {
-    return vertical ? skintest::PixelOf(bar, bar.Width() / 2, along) : skintest::PixelOf(bar, along, bar.Height() / 2);
-}
-
-int ArrowLength(bool vertical) { return GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL); }
-
 int FirstVisibleLine(TMemo& memo) { return static_cast<int>(SendMessageA(memo.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
 }  // namespace
@@ -68,12 +61,12 @@ TEST_F(ControlsTest, ScrollBarPartsComeFromTheSkinAndFollowTheMemo) {
         const int length = (c.vertical ? image->Height() : image->Width()) - corner;
         const int arrow = ArrowLength(c.vertical);
         if (corner) {
-            EXPECT_EQ(Along(*image, true, length + corner / 2), PartColour(kScroll, 23));
+            EXPECT_EQ(BarColourAt(*image, true, length + corner / 2), PartColour(kScroll, 23));
         }
-        EXPECT_EQ(Along(*image, c.vertical, arrow / 2), c.startArrow);
-        EXPECT_EQ(Along(*image, c.vertical, length - arrow / 2), c.endArrow);
-        EXPECT_EQ(Along(*image, c.vertical, arrow + 2), c.nearStart);
-        EXPECT_EQ(Along(*image, c.vertical, length - arrow - 3), c.nearEnd);
+        EXPECT_EQ(BarColourAt(*image, c.vertical, arrow / 2), c.startArrow);
+        EXPECT_EQ(BarColourAt(*image, c.vertical, length - arrow / 2), c.endArrow);
+        EXPECT_EQ(BarColourAt(*image, c.vertical, arrow + 2), c.nearStart);
+        EXPECT_EQ(BarColourAt(*image, c.vertical, length - arrow - 3), c.nearEnd);
     }
 }
 
