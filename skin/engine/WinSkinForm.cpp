@@ -217,9 +217,10 @@ void TWinSkinForm::RestoreMenuBar() {
 void TWinSkinForm::SkinChildren() {
     std::erase_if(controlSkinners_, [](const auto& skinner) { return skinner->Dead(); });
     TSkinSelection selection(*this, *skin_);
-    if (form_)
+    if (form_) {
         selection.SkinForm(*form_);
-    else
+        labelColours_.Apply(*form_, skin_->Colours().ButtonText);
+    } else
         selection.DispatchWindows(window_);
 }
 
@@ -284,6 +285,7 @@ void TWinSkinForm::StopCommon(bool destroying) {
     if (form_ && !destroying) {
         OwnerDrawMenus(false);
         form_->SetColor(formColour_);
+        labelColours_.Restore(*form_);
     }
     // Every control shows its own look again.
     if (!destroying && IsWindow(window_)) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -322,7 +324,10 @@ void TWinSkinForm::Unskin() {
 
 void TWinSkinForm::Repaint() {
     if (state_ != fsRunning) return;
-    if (form_) form_->SetColor(skin_->Colours().ButtonFace);
+    if (form_) {
+        form_->SetColor(skin_->Colours().ButtonFace);
+        labelColours_.Apply(*form_, skin_->Colours().ButtonText);
+    }
     frameCache_.Forget();  // the same component may hold another skin now
     state_ = fsRefreshing;
     if (frameSkinning_ && showState_ == ssNormal && !child_) ResizeToSkin(false);

@@ -16,6 +16,7 @@
 #include "platform/Win.h"
 #include "skin/engine/FrameCache.h"
 #include "skin/engine/FrameRules.h"
+#include "skin/engine/LabelColours.h"
 #include "skin/engine/WindowSubclass.h"
 #include "toolkit/Graphics.h"
 
@@ -185,6 +186,7 @@ private:
     HMENU nativeMenu_ = nullptr;
     HMENU systemMenu_ = nullptr;
     TFrameCache frameCache_;
+    TLabelColours labelColours_;
     HDC composing_ = nullptr;  // the title strip's DC while the title bar is composed
     TBitmap iconBitmap_;
     HFONT captionFont_ = nullptr;

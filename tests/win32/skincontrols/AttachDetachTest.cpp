@@ -110,6 +110,9 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
                                        place(new TProgressBar(&f), 340), place(new TTrackBar(&f), 370),
                                        place(new TDateTimePicker(&f), 400)};
     for (const auto& [control, kind] : ours) controls.push_back(control);
+    auto* plain = new TLabel(&f);
+    auto* red = new TLabel(&f);
+    red->Font()->SetColor(clRed);
     std::vector<TControlLook> before;
     for (TWinControl* c : controls) before.push_back(LookOf(*c));
     form.SetSkinned(true);
@@ -121,9 +124,12 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
     }
     EXPECT_EQ(panel->Color(), form.Skin().Colours().ButtonFace);
     EXPECT_FALSE(panel->ParentBackground());
+    EXPECT_EQ(plain->Font()->Color(), form.Skin().Colours().ButtonText) << "readable on the skin's face";
+    EXPECT_EQ(red->Font()->Color(), clRed) << "a colour of its own stays";
     form.SetSkinned(false);
     for (size_t i = 0; i < controls.size(); ++i)
         EXPECT_EQ(LookOf(*controls[i]), before[i]) << controls[i]->ClassName();
+    EXPECT_EQ(plain->Font()->Color(), clWindowText);
 }
 
 TEST(ControlRestore, AControlFreedFirstLeavesADeadSkinner) {

@@ -33,7 +33,7 @@ skintest::TTestSkin FrameSkin(const std::string& personality, const std::string&
         "Top=top.bmp\nTopFrame=2\nTopTrans=0\n"
         "Bottom=bottom.bmp\nBottomFrame=2\nBottomTrans=0\n" +
         personality +
-        "[Colours]\nButtonFace=200,200,200\nTitleTextActive=255,255,255\nTitleTextNoActive=128,128,128\n"
+        "[Colours]\nButtonFace=200,200,200\nButtonText=10,20,30\nTitleTextActive=255,255,255\nTitleTextNoActive=128,128,128\n"
         "[Button1]\nAction=0\nAlign=1\nXcoord=24\nYcoord=6\nVisibility=0\nFrame=4\nButtonImage=close.bmp\n" +
         sections;
     skin.Image("left.bmp", BorderStrip(false, kSide, 40, kLeftActive, kLeftInactive, kCornerSize, corner))
