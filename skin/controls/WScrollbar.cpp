@@ -2,19 +2,6 @@
 
 namespace {
 
-constexpr char kClassName[] = "PelmarWScrollbar";
-
-void RegisterOnce(WNDPROC procedure) {
-    WNDCLASSA existing{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &existing)) return;
-    WNDCLASSA c{};
-    c.lpfnWndProc = procedure;
-    c.hInstance = GetModuleHandleA(nullptr);
-    c.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-    c.lpszClassName = kClassName;
-    RegisterClassA(&c);
-}
-
 bool SameShape(const TScrollBarShape& a, const TScrollBarShape& b) {
     return EqualRect(&a.bar, &b.bar) && a.vertical == b.vertical && a.available == b.available && a.arrow == b.arrow &&
            a.thumbStart == b.thumbStart && a.thumbEnd == b.thumbEnd && a.corner == b.corner;
@@ -23,17 +10,7 @@ bool SameShape(const TScrollBarShape& a, const TScrollBarShape& b) {
 }  // namespace
 
 TWScrollbar::TWScrollbar(HWND control, LONG objectId, TSkinData& skin)
-    : control_(control), objectId_(objectId), skin_(skin) {
-    RegisterOnce(&TWScrollbar::Procedure);
-    window_ = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(control), nullptr,
-                              GetModuleHandleA(nullptr), this);
-}
-
-TWScrollbar::~TWScrollbar() {
-    if (!IsWindow(window_)) return;
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-}
+    : TSkinWindow("PelmarWScrollbar", GetParent(control)), control_(control), objectId_(objectId), skin_(skin) {}
 
 bool TWScrollbar::Current(TScrollBarShape& shape) const {
     POINT origin{0, 0};
@@ -46,11 +23,11 @@ bool TWScrollbar::Current(TScrollBarShape& shape) const {
 }
 
 void TWScrollbar::Follow(bool shown) {
-    if (!IsWindow(window_) || !IsWindow(control_)) return;
+    if (!IsWindow(Handle()) || !IsWindow(control_)) return;
     TScrollBarShape now{};
     const bool visible = shown && IsWindowVisible(control_) && Current(now);
     if (!visible) {
-        if (visible_) ShowWindow(window_, SW_HIDE);
+        if (visible_) ShowWindow(Handle(), SW_HIDE);
         visible_ = false;
         return;
     }
@@ -59,9 +36,9 @@ void TWScrollbar::Follow(bool shown) {
     shape_ = now;
     visible_ = true;
     if (moved)
-        SetWindowPos(window_, HWND_TOP, now.bar.left, now.bar.top, now.bar.right - now.bar.left,
+        SetWindowPos(Handle(), HWND_TOP, now.bar.left, now.bar.top, now.bar.right - now.bar.left,
                      now.bar.bottom - now.bar.top + now.corner, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TWScrollbar::Paint(HDC dc) const {
@@ -73,25 +50,13 @@ void TWScrollbar::Paint(HDC dc) const {
 // The control tracks the press itself, in its own loop, until the button goes up.
 void TWScrollbar::Press(UINT msg, LPARAM lParam) const {
     POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    ClientToScreen(window_, &p);
+    ClientToScreen(Handle(), &p);
     const WPARAM hit = objectId_ == OBJID_VSCROLL ? HTVSCROLL : HTHSCROLL;
     SendMessageA(control_, msg, hit, MAKELPARAM(p.x, p.y));
 }
 
-LRESULT TWScrollbar::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TWScrollbar::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = BeginPaint(window_, &ps);
-            Paint(dc);
-            EndPaint(window_, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_LBUTTONDOWN:
             Press(WM_NCLBUTTONDOWN, lParam);
             return 0;
@@ -104,16 +69,6 @@ LRESULT TWScrollbar::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
         default:
-            return DefWindowProcA(window_, msg, wParam, lParam);
+            return TSkinWindow::Message(msg, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK TWScrollbar::Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self || self->window_ != window) return DefWindowProcA(window, msg, wParam, lParam);
-    return self->Dispatch(msg, wParam, lParam);
 }

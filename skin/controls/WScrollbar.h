@@ -5,29 +5,25 @@
 // control, whose own scroll-bar handling (thumb dragging included) then runs as if the
 // press had reached its bar.
 
-#include "platform/Win.h"
 #include "skin/controls/SkinScrollPaint.h"
+#include "skin/controls/SkinWindow.h"
 
 class TSkinData;
 
-class TWScrollbar {
+class TWScrollbar : public TSkinWindow {
 public:
     // objectId: OBJID_VSCROLL or OBJID_HSCROLL.
     TWScrollbar(HWND control, LONG objectId, TSkinData& skin);
-    TWScrollbar(const TWScrollbar&) = delete;
-    TWScrollbar& operator=(const TWScrollbar&) = delete;
-    ~TWScrollbar();
 
     // Places, shows or hides the window as the control's bar now is; repaints it when
     // anything changed. Hidden while `shown` is false.
     void Follow(bool shown);
-    HWND Handle() const { return window_; }
-    // Paints the bar into dc, the window's client area at the origin.
-    void Paint(HDC dc) const;
+    void Paint(HDC dc) const override;
+
+protected:
+    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     // The bar in the control's parent's client coordinates; false when the system hides it.
     bool Current(TScrollBarShape& shape) const;
     void Press(UINT msg, LPARAM lParam) const;
@@ -35,7 +31,6 @@ private:
     HWND control_;
     LONG objectId_;
     TSkinData& skin_;
-    HWND window_ = nullptr;
     TScrollBarShape shape_{};
     bool visible_ = false;
 };
