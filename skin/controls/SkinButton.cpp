@@ -131,18 +131,21 @@ void TSkinButton::AfterMessage(TMessage& m) {
 }
 
 TColor TSkinButton::TextColour(int frame) const {
-    const TDataSkinButton& element = Skin().Button();
     TColor colour = Skin().Colours().ButtonText;
     // A toolkit button's own font colour wins where it was chosen rather than left as it came.
     if (Control()) {
         const TColor own = Control()->Font()->Color();
         if (own != clWindowText && own != clBtnText) colour = own;
     }
-    if (frame == 1 && element.NormalColour >= 0) colour = element.NormalColour;
-    if (frame == 4 && element.MouseOverColour >= 0) colour = element.MouseOverColour;
-    if (frame == 2 && element.PressedColour >= 0) colour = element.PressedColour;
-    if (frame == 3) colour = clBtnShadow;
-    return colour;
+    return StateTextColour(Skin(), frame, colour);
+}
+
+TColor TSkinButton::StateTextColour(TSkinData& skin, int frame, TColor base) {
+    const TDataSkinButton& element = skin.Button();
+    if (frame == 1 && element.NormalColour >= 0) return element.NormalColour;
+    if (frame == 4 && element.MouseOverColour >= 0) return element.MouseOverColour;
+    if (frame == 2 && element.PressedColour >= 0) return element.PressedColour;
+    return frame == 3 ? clBtnShadow : base;
 }
 
 void TSkinButton::DrawControl(HDC dc, const RECT& rect) {

@@ -10,6 +10,7 @@
 #include "skin/controls/SkinCombo.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
@@ -157,6 +158,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skTabSheet: return std::make_unique<TSkinTabSheet>();
         case skStatusBar: return std::make_unique<TSkinStatusBar>();
         case skScrollbar: return std::make_unique<TSkinScrollbar>();
+        case skMediaPlayer: return std::make_unique<TSkinMP>();
         default: return nullptr;
     }
 }

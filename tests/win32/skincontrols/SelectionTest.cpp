@@ -7,8 +7,10 @@
 #include "ControlFixture.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinSelection.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/MPlayer.h"
 
 using namespace controltest;
 
@@ -61,6 +63,7 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
     };
     const std::string button = typeid(TSkinButton).name();
     const std::string check = typeid(TSkinCheckBox).name();
+    const std::string player = typeid(TSkinMP).name();
     const Case cases[] = {
         {"a push button", MakeOf<TButton>(), "", {}, button.c_str()},
         {"a class mapped to nil", MakeOf<TButton>(), "TButton=nil", {}, ""},
@@ -69,6 +72,9 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         {"push buttons without xcButton", MakeOf<TButton>(), "", xcButton, ""},
         {"check boxes without xcButton", MakeOf<TCheckBox>(), "", xcButton, check.c_str()},
         {"a check box without xcCheckBox", MakeOf<TCheckBox>(), "", xcCheckBox, ""},
+        {"a media player", MakeOf<TMediaPlayer>(), "", {}, player.c_str()},
+        {"a media player without xcButton", MakeOf<TMediaPlayer>(), "", xcButton, ""},
+        {"a panel mapped to mediaplayer", MakeOf<TPanel>(), "TPanel=mediaplayer", {}, player.c_str()},
     };
     for (const Case& c : cases) {
         frametest::SkinnedForm form(ControlSkin());
