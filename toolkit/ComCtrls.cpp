@@ -22,6 +22,11 @@ const TEnumInfo& EnumInfo<TStatusPanelBevel>() {
     static const TEnumInfo info{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
     return info;
 }
+template <>
+const TEnumInfo& EnumInfo<TStatusPanelStyle>() {
+    static const TEnumInfo info{"TStatusPanelStyle", {"psText", "psOwnerDraw"}};
+    return info;
+}
 
 // ---------------------------------------------------------------------------------------
 // TCustomTabControl
@@ -62,15 +67,21 @@ void TCustomTabControl::CreateParams(TCreateParams& p) {
 }
 
 void TCustomTabControl::WndProc(TMessage& m) {
-    const bool hidingFocus = HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & TCS_FOCUSNEVER);
-    if (hidingFocus && m.Msg == WM_UPDATEUISTATE && LOWORD(m.WParam) == UIS_CLEAR &&
-        (HIWORD(m.WParam) & UISF_HIDEFOCUS)) {
-        SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) & ~TCS_FOCUSNEVER);
-        Invalidate();
+    const bool showsCues = m.Msg == WM_UPDATEUISTATE && LOWORD(m.WParam) == UIS_CLEAR && (HIWORD(m.WParam) & UISF_HIDEFOCUS);
+    if ((showsCues || m.Msg == WM_LBUTTONDOWN) && HidingFocus()) {
+        if (showsCues) {
+            SetWindowLongA(Handle(), GWL_STYLE, GetWindowLongA(Handle(), GWL_STYLE) & ~TCS_FOCUSNEVER);
+            Invalidate();
+        } else if (CanFocus()) {
+            // The style that hides the rectangle also keeps a click from focusing the control.
+            SetFocus();
+        }
     }
-    // The style that hides the rectangle also keeps a click from focusing the control.
-    if (hidingFocus && m.Msg == WM_LBUTTONDOWN && CanFocus()) SetFocus();
     TWinControl::WndProc(m);
+}
+
+bool TCustomTabControl::HidingFocus() {
+    return HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & TCS_FOCUSNEVER);
 }
 
 void TCustomTabControl::Restyle() {
@@ -350,6 +361,7 @@ const TClassInfo& TStatusPanel::StaticClass() {
                                  {
                                      P::Enum("Alignment", &C::Alignment, &C::SetAlignment).Default(taLeftJustify),
                                      P::Enum("Bevel", &C::Bevel, &C::SetBevel).Default(pbLowered),
+                                     P::Enum("Style", &C::Style, &C::SetStyle).Default(psText),
                                      P::String("Text", &C::Text, &C::SetText),
                                      P::Integer("Width", &C::Width, &C::SetWidth),
                                  });
@@ -376,6 +388,11 @@ void TStatusPanel::SetBevel(TStatusPanelBevel bevel) {
     Changed();
 }
 
+void TStatusPanel::SetStyle(TStatusPanelStyle style) {
+    style_ = style;
+    Changed();
+}
+
 const TClassInfo& TStatusPanels::StaticClass() {
     static const TClassInfo info("TStatusPanels", &TCollection::StaticClass());
     return info;
@@ -392,6 +409,7 @@ const TClassInfo& TCustomStatusBar::StaticClass() {
                                      P::Boolean("SimplePanel", &C::SimplePanel, &C::SetSimplePanel).Default(false),
                                      P::String("SimpleText", &C::SimpleText, &C::SetSimpleText),
                                      P::Boolean("SizeGrip", &C::SizeGrip, &C::SetSizeGrip).Default(true),
+                                     P::Event("OnDrawPanel", &C::OnDrawPanel),
                                      P::Enum("Align", &C::Align, &C::SetAlign).Default(alBottom),
                                      P::Color("Color", &C::Color, &C::SetColor).Default(clBtnFace),
                                  });
@@ -404,7 +422,7 @@ const TClassInfo& TStatusBar::StaticClass() {
 }
 
 TCustomStatusBar::TCustomStatusBar(TComponent* owner)
-    : TWinControl(owner), panels_(std::make_unique<TStatusPanels>(*this)) {
+    : TWinControl(owner), panels_(std::make_unique<TStatusPanels>(*this)), canvas_(std::make_unique<TCanvas>()) {
     SetBounds(0, 0, 200, 19);
     SetAlign(alBottom);
     SetColor(clBtnFace);
@@ -454,8 +472,27 @@ void TCustomStatusBar::UpdatePanels() {
         // A tab before the text centres it, two right-align it.
         const std::string text = std::string(panel.Alignment() == taCenter ? "\t" : panel.Alignment() == taRightJustify ? "\t\t" : "") + panel.Text();
         const WPARAM bevel = panel.Bevel() == pbNone ? SBT_NOBORDERS : panel.Bevel() == pbRaised ? SBT_POPOUT : 0;
-        SendMessageA(h, SB_SETTEXTA, static_cast<WPARAM>(i) | bevel, reinterpret_cast<LPARAM>(text.c_str()));
+        if (panel.Style() == psOwnerDraw)
+            SendMessageA(h, SB_SETTEXTA, static_cast<WPARAM>(i) | bevel | SBT_OWNERDRAW, static_cast<LPARAM>(i));
+        else
+            SendMessageA(h, SB_SETTEXTA, static_cast<WPARAM>(i) | bevel, reinterpret_cast<LPARAM>(text.c_str()));
     }
+}
+
+void TCustomStatusBar::WndProc(TMessage& m) {
+    if (m.Msg != CN_BASE + WM_DRAWITEM) {
+        TWinControl::WndProc(m);
+        return;
+    }
+    const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    const auto index = static_cast<int>(draw.itemID);
+    if (OnDrawPanel && index >= 0 && index < panels_->Count()) {
+        canvas_->SetHandle(draw.hDC);
+        canvas_->SetFont(*Font());
+        OnDrawPanel(this, &panels_->Items(index), draw.rcItem);
+        canvas_->SetHandle(nullptr);
+    }
+    m.Result = TRUE;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -57,6 +57,7 @@
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+enum TStatusPanelStyle { psText, psOwnerDraw };
 enum TUDOrientation { udHorizontal, udVertical };
 enum TUDBtnType { btNext, btPrev };
 enum TProgressBarOrientation { pbHorizontal, pbVertical };
@@ -74,6 +75,8 @@ template <>
 const TEnumInfo& EnumInfo<TTabPosition>();
 template <>
 const TEnumInfo& EnumInfo<TStatusPanelBevel>();
+template <>
+const TEnumInfo& EnumInfo<TStatusPanelStyle>();
 template <>
 const TEnumInfo& EnumInfo<TUDOrientation>();
 template <>
@@ -97,6 +100,7 @@ const TEnumInfo& EnumInfo<TToolButtonStyle>();
 int PositionInRange(const TComponent& control, int value, int min, int max);
 
 class TTabSheet;
+class TPopupMenu;
 
 using TTabChangingEvent = TEvent<TObject*, bool&>;
 
@@ -124,6 +128,8 @@ protected:
 
 private:
     void Restyle();
+    // The focus rectangle stays hidden until the keyboard is used in the form.
+    bool HidingFocus();
 
     bool hotTrack_ = false;
     TTabStyle style_ = tsTabs;
@@ -248,12 +254,16 @@ public:
     void SetAlignment(TAlignment alignment);
     TStatusPanelBevel Bevel() const { return bevel_; }
     void SetBevel(TStatusPanelBevel bevel);
+    // psOwnerDraw: the bar's OnDrawPanel paints the panel's content.
+    TStatusPanelStyle Style() const { return style_; }
+    void SetStyle(TStatusPanelStyle style);
 
 private:
     std::string text_;
     int width_ = 50;
     TAlignment alignment_ = taLeftJustify;
     TStatusPanelBevel bevel_ = pbLowered;
+    TStatusPanelStyle style_ = psText;
 };
 
 // A status bar's panels: every change shows on the bar.
@@ -269,6 +279,9 @@ protected:
 private:
     TCustomStatusBar& bar_;
 };
+
+// Paints an owner-drawn panel on the bar's Canvas within rect.
+using TDrawPanelEvent = TEvent<TCustomStatusBar*, TStatusPanel*, TRect>;
 
 class TCustomStatusBar : public TWinControl {
     TOOLKIT_CLASS(TCustomStatusBar, TWinControl)
@@ -290,10 +303,15 @@ public:
     TStatusPanel& Panels(int index) const { return panels_->Items(index); }
     TStatusPanel& AddPanel() { return panels_->Add(); }
     void ClearPanels() { panels_->Clear(); }
+    // Set while OnDrawPanel runs.
+    TCanvas* Canvas() const { return canvas_.get(); }
+
+    TDrawPanelEvent OnDrawPanel;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleExtras() override;
+    void WndProc(TMessage& message) override;
 
 private:
     friend class TStatusPanels;
@@ -304,6 +322,7 @@ private:
     std::string simpleText_;
     bool sizeGrip_ = true;
     std::unique_ptr<TStatusPanels> panels_;
+    std::unique_ptr<TCanvas> canvas_;
 };
 
 class TStatusBar : public TCustomStatusBar {
@@ -712,6 +731,9 @@ public:
     void SetDown(bool on);
     bool Grouped() const { return grouped_; }
     void SetGrouped(bool on);
+    // The menu a drop-down button opens below itself.
+    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+    void SetDropdownMenu(TPopupMenu* menu);
     // The tool bar it sits on, or null.
     TToolBar* ToolBar() const;
     // Its place among the tool bar's buttons, or -1.
@@ -723,12 +745,16 @@ public:
 protected:
     // Its caption, enablement and visibility show on the tool bar.
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TToolBar;
     // Tells the tool bar that the button changed.
     void Changed();
+    // Opens the drop-down menu below the button.
+    void DropDown();
 
+    TPopupMenu* dropdownMenu_ = nullptr;
     int imageIndex_ = -1;
     TToolButtonStyle style_ = tbsButton;
     bool down_ = false;

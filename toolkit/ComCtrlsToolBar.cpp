@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "toolkit/Menus.h"
+
 template <>
 const TEnumInfo& EnumInfo<TToolButtonStyle>() {
     static const TEnumInfo info{"TToolButtonStyle", {"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator", "tbsDivider"}};
@@ -23,6 +25,7 @@ const TClassInfo& TToolButton::StaticClass() {
                                      P::Enum("Style", &C::Style, &C::SetStyle).Default(tbsButton),
                                      P::Boolean("Down", &C::Down, &C::SetDown).Default(false),
                                      P::Boolean("Grouped", &C::Grouped, &C::SetGrouped).Default(false),
+                                     P::Component("DropdownMenu", &C::DropdownMenu, &C::SetDropdownMenu),
                                  });
     return info;
 }
@@ -56,6 +59,26 @@ void TToolButton::SetDown(bool on) {
 
 void TToolButton::SetGrouped(bool on) {
     if (ChangeField(grouped_, on)) Changed();
+}
+
+void TToolButton::SetDropdownMenu(TPopupMenu* menu) {
+    if (menu == dropdownMenu_) return;
+    if (dropdownMenu_) dropdownMenu_->RemoveFreeNotification(this);
+    dropdownMenu_ = menu;
+    if (dropdownMenu_) dropdownMenu_->FreeNotification(this);
+}
+
+void TToolButton::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
+}
+
+void TToolButton::DropDown() {
+    if (!dropdownMenu_ || !ToolBar()) return;
+    POINT below{Left(), Top() + Height()};
+    ::ClientToScreen(ToolBar()->Handle(), &below);
+    dropdownMenu_->SetPopupComponent(this);
+    dropdownMenu_->Popup(below.x, below.y);
 }
 
 void TToolButton::SetParent(TWinControl* parent) {
@@ -224,6 +247,13 @@ void TToolBar::WndProc(TMessage& m) {
     }
     if (m.Msg == CN_BASE + WM_COMMAND) {
         ButtonClicked(LOWORD(m.WParam));
+        return;
+    }
+    if (m.Msg == CN_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(m.LParam)->code == TBN_DROPDOWN) {
+        const std::vector<TToolButton*> buttons = Buttons();
+        const int index = reinterpret_cast<NMTOOLBARA*>(m.LParam)->iItem;
+        if (index >= 0 && index < static_cast<int>(buttons.size())) buttons[static_cast<size_t>(index)]->DropDown();
+        m.Result = TBDDRET_DEFAULT;
         return;
     }
     TWinControl::WndProc(m);

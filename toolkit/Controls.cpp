@@ -1109,6 +1109,14 @@ void TWinControl::WndProc(TMessage& m) {
                 return;
             }
             break;
+        case WM_PRINTCLIENT:
+            // Own-class controls print as they paint: a picture taken of a window shows them.
+            if (ownClass) {
+                if (m.LParam & PRF_ERASEBKGND) Perform(WM_ERASEBKGND, m.WParam, static_cast<LPARAM>(m.WParam));
+                PaintHandler(m);
+                return;
+            }
+            break;
         case WM_ERASEBKGND:
             if (ownClass || doubleBuffered_) {
                 EraseBackground(m);

@@ -130,24 +130,6 @@ void TSkinButton::AfterMessage(TMessage& m) {
     TSkinControl::AfterMessage(m);
 }
 
-TColor TSkinButton::TextColour(int frame) const {
-    TColor colour = Skin().Colours().ButtonText;
-    // A toolkit button's own font colour wins where it was chosen rather than left as it came.
-    if (Control()) {
-        const TColor own = Control()->Font()->Color();
-        if (own != clWindowText && own != clBtnText) colour = own;
-    }
-    return StateTextColour(Skin(), frame, colour);
-}
-
-TColor TSkinButton::StateTextColour(TSkinData& skin, int frame, TColor base) {
-    const TDataSkinButton& element = skin.Button();
-    if (frame == 1 && element.NormalColour >= 0) return element.NormalColour;
-    if (frame == 4 && element.MouseOverColour >= 0) return element.MouseOverColour;
-    if (frame == 2 && element.PressedColour >= 0) return element.PressedColour;
-    return frame == 3 ? clBtnShadow : base;
-}
-
 void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
     if (!Skinnable()) return;
     const bool focused = HasFocus();
@@ -163,7 +145,7 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
     InflateRect(&area, -2, -2);
     constexpr UINT format = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
     RECT text = area;
-    const TColor colour = TextColour(frame);
+    const TColor colour = ButtonTextColour(frame);
     DrawCaptionText(off.DC(), caption, text, format | DT_CALCRECT, colour);
     OffsetRect(&text, (area.right - text.right + area.left - text.left) / 2,
                (area.bottom - text.bottom + area.top - text.top) / 2);

@@ -22,9 +22,6 @@ public:
     static int FrameOf(const TButtonState& state);
     // The caption as drawn: the first "||" becomes a line break.
     static std::wstring CaptionLines(std::wstring caption);
-    // The text colour of a frame: the element's colour for the normal, hot and pressed
-    // frames where the skin gives one, the system's shadow colour when disabled, else `base`.
-    static TColor StateTextColour(TSkinData& skin, int frame, TColor base);
 
 protected:
     void Attached() override;
@@ -38,7 +35,6 @@ private:
     void MouseDown(TMessage& message);
     void MouseUp();
     void Click();
-    TColor TextColour(int frame) const;
     void PaintNow();
 
     bool forwardMouse_ = true;

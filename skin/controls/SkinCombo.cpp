@@ -2,6 +2,20 @@
 
 #include "skin/WinSkinData.h"
 #include "skin/controls/ComboxScrollBar.h"
+#include "skin/engine/SkinPaint.h"
+
+namespace {
+
+// The edit part of a drop-down combo box: the combo box's edge shows the focus, and the
+// combo box is not told when its edit part gains or loses it.
+class TComboEditPart : public TSkinControl {
+protected:
+    void AfterMessage(TMessage& m) override {
+        if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) InvalidateRect(GetParent(Window()), nullptr, FALSE);
+    }
+};
+
+}  // namespace
 
 int TSkinComBox::FrameOf(const TComboState& s) { return StateFrame(s.focused ? 4 : 1, s.dropped, s.hot, s.available); }
 
@@ -11,13 +25,16 @@ bool TSkinComBox::Focused() const {
 }
 
 void TSkinComBox::Attached() {
-    if ((Style() & 3) == CBS_SIMPLE || !Skin().Element(seScrollbar)) return;
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    if (!GetComboBoxInfo(Window(), &info) || !info.hwndList) return;
-    auto list = std::make_unique<TComboxScrollBar>();
-    list->AttachWindow(info.hwndList, Skin(), FrameSkinner());
-    AdoptChild(std::move(list));
+    if ((Style() & 3) == CBS_SIMPLE || !GetComboBoxInfo(Window(), &info)) return;
+    if (info.hwndItem && info.hwndItem != Window()) AttachPart(std::make_unique<TComboEditPart>(), info.hwndItem);
+    if (info.hwndList && Skin().Element(seScrollbar)) AttachPart(std::make_unique<TComboxScrollBar>(), info.hwndList);
+}
+
+void TSkinComBox::AttachPart(std::unique_ptr<TSkinControl> part, HWND window) {
+    part->AttachWindow(window, Skin(), FrameSkinner());
+    AdoptChild(std::move(part));
 }
 
 // The combo box paints itself (its item or edit part among it); the edge and the button go
@@ -84,7 +101,12 @@ void TSkinComBox::DrawButtonAlone(HDC dc, const RECT& rect, int frame, bool left
                    : RECT{rect.right - width, rect.top, rect.right, rect.bottom};
     RECT button = button_;
     InflateRect(&button, -2, -2);
-    DrawElement(dc, button, *Skin().Element(seComboButton), frame);
+    // A button at the left is drawn from the reader's mirrored picture of it.
+    const auto& element = *Skin().ElementAs<TDataSkinBorder>(seComboButton);
+    if (left && !element.Image2.Empty())
+        DrawMirroredElement(dc, TRect(button), element, element.Image2, frame);
+    else
+        DrawElement(dc, button, element, frame);
     TDataSkinObject* extra = Skin().Element(seExtraImages);
     if (!extra || extra->FrameCount <= 0) return;
     const int glyphWidth = extra->Image.Width() / extra->FrameCount;

@@ -6,6 +6,8 @@
 // field, with its arrow from ExtraImages. The item or edit part keeps the control's own
 // painting. Frames: 1 normal, 2 dropped down, 3 disabled, 4 focused or hot.
 
+#include <memory>
+
 #include "skin/controls/WinSubClass.h"
 
 class TSkinComBox : public TSkinControl {
@@ -19,13 +21,14 @@ public:
     static int FrameOf(const TComboState& state);
 
 protected:
-    // A drop-down list gets its scroll bar from the skin.
+    // A drop-down list gets its scroll bar from the skin; an edit part is watched for focus.
     void Attached() override;
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 
 private:
     bool Focused() const;
+    void AttachPart(std::unique_ptr<TSkinControl> part, HWND window);
     void DrawButtonAlone(HDC dc, const RECT& rect, int frame, bool left);
 
     RECT button_{};

@@ -3,13 +3,21 @@
 #include "skin/WinSkinData.h"
 #include "skin/controls/WMediaPlayer.h"
 
+namespace {
+
+constexpr int kButtons = 9;
+
+}  // namespace
+
 TSkinMP::TSkinMP() = default;
 TSkinMP::~TSkinMP() = default;
+
+TMediaPlayer& TSkinMP::Player() const { return static_cast<TMediaPlayer&>(*Control()); }
 
 void TSkinMP::Attached() {
     auto* player = dynamic_cast<TMediaPlayer*>(Control());
     if (!player || !GetParent(Window()) || Skin().Button().Image.Empty()) return;
-    strip_ = std::make_unique<TWMediaPlayer>(*player, Skin());
+    strip_ = std::make_unique<TWMediaPlayer>(*this, *player);
     Follow();
 }
 
@@ -49,5 +57,33 @@ void TSkinMP::AfterMessage(TMessage& m) {
 }
 
 void TSkinMP::DrawControl(HDC dc, const RECT&) {
-    if (strip_) strip_->Paint(dc);
+    if (strip_) PaintStrip(dc, std::nullopt, std::nullopt);
+}
+
+bool TSkinMP::Works(const TMediaPlayer& player, TMPBtnType button) {
+    return player.Enabled() && player.EnabledButtons().Contains(button);
+}
+
+void TSkinMP::PaintStrip(HDC dc, const std::optional<TMPBtnType>& hot, const std::optional<TMPBtnType>& pressed) const {
+    const TMediaPlayer& player = Player();
+    RECT all{};
+    GetClientRect(Window(), &all);
+    const TOffscreen off(dc, all);
+    FillFace(off.DC(), all);
+    TCanvas canvas;
+    canvas.SetHandle(off.DC());
+    for (int i = 0; i < kButtons; ++i) {
+        const auto button = static_cast<TMPBtnType>(i);
+        if (!player.VisibleButtons().Contains(button)) continue;
+        const bool works = Works(player, button);
+        const bool down = pressed == button && hot == button;
+        const int frame = StateFrame(1, down, hot == button, works);
+        TRect r = player.ButtonRect(button);
+        DrawElement(off.DC(), r, Skin().Button(), frame);
+        const TColor ink = ButtonTextColour(frame);
+        const bool coloured = works && player.ColoredButtons().Contains(button);
+        if (down) OffsetRect(&r, 1, 1);
+        DrawMediaGlyph(canvas, button, r, coloured ? MediaGlyphColour(button) : ink, ink);
+    }
+    canvas.SetHandle(nullptr);
 }

@@ -6,8 +6,10 @@
 // own look.
 
 #include <memory>
+#include <optional>
 
 #include "skin/controls/WinSubClass.h"
+#include "toolkit/MPlayer.h"
 
 class TWMediaPlayer;
 
@@ -19,6 +21,12 @@ public:
     void Detach() override;
     // The strip; null when detached or when the skin has no button bitmap.
     TWMediaPlayer* Strip() const { return strip_.get(); }
+    // The strip in the player's client coordinates: each visible button in the frame of its
+    // state (pressed shows only while the pointer is over it), with the player's glyph in
+    // the caption colour of that frame, or in its own colour for a coloured button.
+    void PaintStrip(HDC dc, const std::optional<TMPBtnType>& hot, const std::optional<TMPBtnType>& pressed) const;
+    // A press on the button does something: the player and the button are enabled.
+    static bool Works(const TMediaPlayer& player, TMPBtnType button);
 
 protected:
     void Attached() override;
@@ -28,6 +36,7 @@ protected:
     void SkinSwitched() override;
 
 private:
+    TMediaPlayer& Player() const;
     void Follow();
 
     std::unique_ptr<TWMediaPlayer> strip_;

@@ -14,6 +14,7 @@
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabBtn.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/WinSubClass.h"
 #include "skin/engine/SkinManage.h"
@@ -155,6 +156,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skBoxH: return std::make_unique<TSkinBoxH>();
         case skSizer: return std::make_unique<TSkinSizer>();
         case skTab: return std::make_unique<TSkinTab>();
+        case skTabBtn: return std::make_unique<TSkinTabBtn>();
         case skTabSheet: return std::make_unique<TSkinTabSheet>();
         case skStatusBar: return std::make_unique<TSkinStatusBar>();
         case skScrollbar: return std::make_unique<TSkinScrollbar>();

@@ -8,12 +8,17 @@ namespace {
 
 constexpr int kGripFrame = 5;
 
-std::wstring PanelText(HWND bar, int index, UINT& flags) {
+// The drawing flags come with the length: an owner-drawn panel answers SB_GETTEXT with its
+// data, not with text and flags.
+std::wstring PanelText(HWND bar, int index, UINT& flags, LPARAM& data) {
     const auto length = static_cast<DWORD>(SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(index), 0));
+    flags = HIWORD(length);
+    if (flags & SBT_OWNERDRAW) {
+        data = SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), 0);
+        return {};
+    }
     std::wstring text(LOWORD(length) + 1, L'\0');
-    const auto result = static_cast<DWORD>(
-        SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())));
-    flags = HIWORD(result);
+    SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(LOWORD(length));
     return text;
 }
@@ -35,13 +40,14 @@ std::vector<TSkinStatusBar::TPanel> TSkinStatusBar::Panels(const RECT& rect) con
     const HWND bar = Window();
     const int count = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));
     UINT flags = 0;
+    LPARAM data = 0;
     if (SendMessageW(bar, SB_ISSIMPLE, 0, 0) || count <= 0) {
         std::wstring text;
         if (const std::optional<std::string> simple = Prop("SimpleText"))
             text = AnsiToWide(*simple);
         else
-            text = PanelText(bar, SendMessageW(bar, SB_ISSIMPLE, 0, 0) ? SB_SIMPLEID : 0, flags);
-        return {TPanel{rect, text, BevelFrame(flags), false}};
+            text = PanelText(bar, SendMessageW(bar, SB_ISSIMPLE, 0, 0) ? SB_SIMPLEID : 0, flags, data);
+        return {TPanel{rect, text, BevelFrame(flags)}};
     }
     std::vector<TPanel> panels;
     for (int i = 0; i < count; ++i) {
@@ -49,9 +55,10 @@ std::vector<TSkinStatusBar::TPanel> TSkinStatusBar::Panels(const RECT& rect) con
         SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&panel.rect));
         InflateRect(&panel.rect, 2, 2);
         if (i == count - 1) panel.rect.right = rect.right;
-        panel.text = PanelText(bar, i, flags);
+        panel.text = PanelText(bar, i, flags, panel.data);
         panel.bevel = BevelFrame(flags);
         panel.ownerDrawn = (flags & SBT_OWNERDRAW) != 0;
+        panel.index = i;
         panels.push_back(std::move(panel));
     }
     return panels;
@@ -61,7 +68,10 @@ std::vector<TSkinStatusBar::TPanel> TSkinStatusBar::Panels(const RECT& rect) con
 void TSkinStatusBar::DrawPanel(HDC dc, const TPanel& panel) const {
     const TDataSkinObject& edges = *Skin().Element(seStatusBarEdges);
     DrawElement(dc, panel.rect, edges, panel.bevel);
-    if (panel.ownerDrawn) return;
+    if (panel.ownerDrawn) {
+        AskOwnerToDraw(dc, panel);
+        return;
+    }
     std::wstring text = panel.text;
     UINT align = DT_LEFT;
     for (UINT next : {DT_CENTER, DT_RIGHT})
@@ -73,6 +83,20 @@ void TSkinStatusBar::DrawPanel(HDC dc, const TPanel& panel) const {
     InflateRect(&area, -2, -2);
     DrawCaptionText(dc, text, area, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
                     edges.NormalColour2);
+}
+
+void TSkinStatusBar::AskOwnerToDraw(HDC dc, const TPanel& panel) const {
+    DRAWITEMSTRUCT draw{};
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(Window()));
+    draw.itemID = static_cast<UINT>(panel.index);
+    draw.hwndItem = Window();
+    draw.hDC = dc;
+    draw.rcItem = panel.rect;
+    InflateRect(&draw.rcItem, -2, -2);
+    draw.itemData = static_cast<ULONG_PTR>(panel.data);
+    const int saved = SaveDC(dc);
+    SendMessageW(GetParent(Window()), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    RestoreDC(dc, saved);
 }
 
 void TSkinStatusBar::DrawControl(HDC dc, const RECT& rect) {

@@ -7,10 +7,17 @@
 #include "skin/WinSkinData.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/engine/SkinManage.h"
+#include "toolkit/ComCtrls.h"
 
 namespace {
 
 constexpr int kMaxCaption = 80;
+constexpr std::int64_t kSelfSelectingTag = 7777;
+
+LRESULT NotifyParent(HWND tabs, UINT code) {
+    NMHDR header{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), code};
+    return SendMessageW(GetParent(tabs), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
 
 // Copies a record's keys and image; the copy is what the side's transform is applied to.
 std::unique_ptr<TDataSkinObject> CopyRecord(const TDataSkinObject& from, const TBitmap& image) {
@@ -78,6 +85,33 @@ void Transform(TDataSkinObject& record, TSkinTab::TSide side) {
 
 }  // namespace
 
+std::wstring TabCaption(HWND tabs, int index) {
+    wchar_t text[kMaxCaption + 1] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = kMaxCaption;
+    SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+bool SelectsTabsItself(const TSkinControl& skinner) {
+    return skinner.Control() && skinner.Control()->Tag() == kSelfSelectingTag &&
+           dynamic_cast<TPageControl*>(skinner.Control()) != nullptr;
+}
+
+void SelectTabAt(HWND tabs, POINT point) {
+    TCHITTESTINFO hit{point, 0};
+    const auto index = static_cast<int>(SendMessageW(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (index < 0) return;
+    SetFocus(tabs);
+    if (index == static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0))) return;
+    if (NotifyParent(tabs, TCN_SELCHANGING)) return;
+    SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    NotifyParent(tabs, TCN_SELCHANGE);
+    InvalidateRect(tabs, nullptr, TRUE);
+}
+
 TSkinTab::TSkinTab() = default;
 TSkinTab::~TSkinTab() = default;
 
@@ -109,6 +143,10 @@ void TSkinTab::Attached() {
 bool TSkinTab::BeforeMessage(TMessage& m) {
     const TDataSkinObject* tabs = Skin().Element(seTabs);
     if (!tabs || tabs->Image.Empty()) return TSkinControl::BeforeMessage(m);
+    if (m.Msg == WM_LBUTTONDOWN && SelectsTabsItself(*this)) {
+        SelectTabAt(Window(), {static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))});
+        return false;
+    }
     return !PaintsItself(m) && TSkinControl::BeforeMessage(m);
 }
 
@@ -139,13 +177,7 @@ void TSkinTab::DrawTabs(HDC dc) const {
         if (!SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
         const bool focused = i == focus;
         DrawElement(dc, r, *tab_, focused ? 2 : 1);
-        wchar_t text[kMaxCaption + 1] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = kMaxCaption;
-        SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        DrawCaptionText(dc, text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
+        DrawCaptionText(dc, TabCaption(window, i), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
                         focused ? tab_->MouseOverColour2 : tab_->NormalColour2);
     }
 }

@@ -7,9 +7,17 @@
 // control's colour alone.
 
 #include <memory>
+#include <string>
 
 #include "skin/SkinElements.h"
 #include "skin/controls/WinSubClass.h"
+
+// The caption of tab `index` (at most 80 characters, as the skinners draw it).
+std::wstring TabCaption(HWND tabs, int index);
+// A page control tagged 7777 takes its tab clicks from its skinner: the tab under `point`
+// becomes the current one, with the notifications a click on the system's tab would send.
+bool SelectsTabsItself(const TSkinControl& skinner);
+void SelectTabAt(HWND tabs, POINT point);
 
 class TSkinTab : public TSkinControl {
 public:

@@ -1,9 +1,7 @@
 #include "skin/controls/WMediaPlayer.h"
 
 #include "skin/WinSkinData.h"
-#include "skin/controls/SkinButton.h"
-#include "skin/controls/WinSubClass.h"
-#include "skin/engine/SkinPaint.h"
+#include "skin/controls/SkinMP.h"
 
 namespace {
 
@@ -13,8 +11,8 @@ TPoint PointOf(LPARAM point) { return {static_cast<short>(LOWORD(point)), static
 
 }  // namespace
 
-TWMediaPlayer::TWMediaPlayer(TMediaPlayer& player, TSkinData& skin)
-    : TSkinWindow("PelmarWMediaPlayer", GetParent(player.Handle())), player_(player), skin_(skin) {}
+TWMediaPlayer::TWMediaPlayer(TSkinMP& skinner, TMediaPlayer& player)
+    : TSkinWindow("PelmarWMediaPlayer", GetParent(player.Handle())), skinner_(skinner), player_(player) {}
 
 void TWMediaPlayer::Follow(bool shown) {
     const HWND player = player_.Handle();
@@ -33,9 +31,7 @@ void TWMediaPlayer::Follow(bool shown) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-bool TWMediaPlayer::Works(TMPBtnType button) const {
-    return player_.Enabled() && player_.EnabledButtons().Contains(button);
-}
+void TWMediaPlayer::Paint(HDC dc) const { skinner_.PaintStrip(dc, hot_, pressed_); }
 
 std::optional<TMPBtnType> TWMediaPlayer::ButtonAt(LPARAM point) const {
     const TPoint p = PointOf(point);
@@ -45,33 +41,6 @@ std::optional<TMPBtnType> TWMediaPlayer::ButtonAt(LPARAM point) const {
         if (PtInRect(&r, p)) return button;
     }
     return std::nullopt;
-}
-
-void TWMediaPlayer::Paint(HDC dc) const {
-    RECT r{};
-    GetClientRect(player_.Handle(), &r);
-    const TOffscreen off(dc, r);
-    TCanvas canvas;
-    canvas.SetHandle(off.DC());
-    canvas.Brush()->SetColor(skin_.Colours().ButtonFace);
-    canvas.FillRect(r);
-    for (int i = 0; i < kButtons; ++i)
-        if (player_.VisibleButtons().Contains(static_cast<TMPBtnType>(i))) PaintButton(canvas, static_cast<TMPBtnType>(i));
-    canvas.SetHandle(nullptr);
-}
-
-// The glyph takes the colour of a caption in the button's frame, unless the button shows it
-// coloured.
-void TWMediaPlayer::PaintButton(TCanvas& canvas, TMPBtnType button) const {
-    const bool works = Works(button);
-    const bool down = pressed_ == button && hot_ == button;
-    const int frame = TSkinButton::FrameOf({false, down, hot_ == button, works});
-    TRect r = player_.ButtonRect(button);
-    DrawElement(canvas.Handle(), r, skin_.Button(), frame);
-    const TColor ink = TSkinButton::StateTextColour(skin_, frame, skin_.Colours().ButtonText);
-    const bool coloured = works && player_.ColoredButtons().Contains(button);
-    if (down) OffsetRect(&r, 1, 1);
-    DrawMediaGlyph(canvas, button, r, coloured ? MediaGlyphColour(button) : ink, ink);
 }
 
 void TWMediaPlayer::Show(const std::optional<TMPBtnType>& hot, const std::optional<TMPBtnType>& pressed) {
@@ -88,7 +57,7 @@ void TWMediaPlayer::Hover(LPARAM point) {
 
 void TWMediaPlayer::Press(LPARAM point) {
     const std::optional<TMPBtnType> button = ButtonAt(point);
-    if (!button || !Works(*button)) return;
+    if (!button || !TSkinMP::Works(player_, *button)) return;
     SetCapture(Handle());
     Show(button, button);
 }

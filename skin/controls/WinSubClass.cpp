@@ -308,6 +308,21 @@ int TSkinControl::StateFrame(int resting, bool pressed, bool hot, bool available
     return hot ? 4 : resting;
 }
 
+TColor TSkinControl::ButtonTextColour(int frame) const {
+    const TDataSkinButton& element = Skin().Button();
+    TColor colour = Skin().Colours().ButtonText;
+    // A toolkit button's own font colour wins where it was chosen rather than left as it came.
+    if (Control()) {
+        const TColor own = Control()->Font()->Color();
+        if (own != clWindowText && own != clBtnText) colour = own;
+    }
+    if (frame == 1 && element.NormalColour >= 0) colour = element.NormalColour;
+    if (frame == 4 && element.MouseOverColour >= 0) colour = element.MouseOverColour;
+    if (frame == 2 && element.PressedColour >= 0) colour = element.PressedColour;
+    if (frame == 3) colour = clBtnShadow;
+    return colour;
+}
+
 void TSkinControl::Invalidate() {
     if (control_) {
         control_->Invalidate();

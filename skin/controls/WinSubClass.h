@@ -73,6 +73,9 @@ protected:
     // The frame of a button-like element in the order the skins keep: `resting` (1, or the
     // focused frame) unless pressed (2) or hot (4); 3 when not available.
     static int StateFrame(int resting, bool pressed, bool hot, bool available);
+    // The caption colour on frame `frame` of the button element: the element's colour for the
+    // state where it has one, else the control's own font colour or the skin's ButtonText.
+    TColor ButtonTextColour(int frame) const;
     // Called once attached, whichever way: skinners that look at children do it here.
     virtual void Attached() {}
     // After message 13574: skinners that keep windows of their own show or hide them.

@@ -1,5 +1,6 @@
 #include "skin/engine/SkinPaint.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -98,13 +99,29 @@ void DrawBorderPart(HDC dc, const TRect& target, const TDataSkinObject& border, 
     PaintNineSlice(dc, target, border.Image, slice);
 }
 
-void DrawElement(HDC dc, const TRect& target, const TDataSkinObject& element, int frame) {
+namespace {
+
+TNineSlice ElementSlice(const TDataSkinObject& element, const TBitmap& image, int frame) {
     TNineSlice slice;
-    slice.frame = FrameRect(element.Image, element.FrameCount, frame, false);
+    slice.frame = FrameRect(image, element.FrameCount, frame, false);
     slice.margins = Margins(element);
     slice.tileCentre = element.Tile != 0;
     slice.transparent = element.Trans == 1;
-    PaintNineSlice(dc, target, element.Image, slice);
+    return slice;
+}
+
+}  // namespace
+
+void DrawElement(HDC dc, const TRect& target, const TDataSkinObject& element, int frame) {
+    PaintNineSlice(dc, target, element.Image, ElementSlice(element, element.Image, frame));
+}
+
+void DrawMirroredElement(HDC dc, const TRect& target, const TDataSkinObject& element, const TBitmap& mirrored,
+                         int frame) {
+    const int frames = std::max(1, element.FrameCount);
+    TNineSlice slice = ElementSlice(element, mirrored, frames + 1 - std::clamp(frame, 1, frames));
+    std::swap(slice.margins.left, slice.margins.right);
+    PaintNineSlice(dc, target, mirrored, slice);
 }
 
 void DrawTextBackground(HDC dc, const TRect& target, const TDataSkinTitle& title, bool active) {

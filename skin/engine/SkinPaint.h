@@ -28,6 +28,10 @@ void DrawBorderPart(HDC dc, const TRect& target, const TDataSkinObject& border, 
 // side by side, the centre tiled when Tile is not 0 and stretched when it is 0, magenta
 // pixels left out when Trans is 1.
 void DrawElement(HDC dc, const TRect& target, const TDataSkinObject& element, int frame);
+// The same from `mirrored`, the element's image mirrored left to right as a whole (a combo
+// box's button at the left): its frames run the other way and its side margins change places.
+void DrawMirroredElement(HDC dc, const TRect& target, const TDataSkinObject& element, const TBitmap& mirrored,
+                         int frame);
 
 // The caption text's background from the title record's image (its TextBack): a
 // three-slice whose ends, TXTBackleft and TXTBackRight wide, keep their size while the

@@ -60,7 +60,8 @@ constexpr TStateRule kRules[] = {{"Pressed", &Press}, {"Hot", &Hover}, {"Focused
 
 void ForceStates(TCustomForm& form) {
     for (const TStateRule& rule : kRules)
-        for (int i = 0; i < form.ComponentCount(); ++i)
-            if (auto* control = dynamic_cast<TControl*>(form.Components(i)); control && EndsWith(control->Name(), rule.suffix))
-                rule.force(*control);
+        for (int i = 0; i < form.ComponentCount(); ++i) {
+            auto* control = dynamic_cast<TControl*>(form.Components(i));
+            if (control && EndsWith(control->Name(), rule.suffix)) rule.force(*control);
+        }
 }

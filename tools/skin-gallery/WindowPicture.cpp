@@ -10,7 +10,8 @@
 namespace {
 
 bool HasExtension(const std::string& fileName, std::string_view extension) {
-    return fileName.size() >= extension.size() && SameText(fileName.substr(fileName.size() - extension.size()), extension);
+    return fileName.size() >= extension.size() &&
+           SameText(fileName.substr(fileName.size() - extension.size()), extension);
 }
 
 void WritePng(const TBitmap& picture, const std::string& fileName) {

@@ -7,11 +7,8 @@ TColor PaintedPixel(TControl& control, int x, int y) {
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
     const auto target = reinterpret_cast<WPARAM>(dc);
-    if (dynamic_cast<TCustomControl*>(&control)) {
-        control.Perform(WM_ERASEBKGND, target, static_cast<LPARAM>(target));
-        control.Perform(WM_PAINT, target);
-    } else if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
-        SendMessageA(windowed->Handle(), WM_PRINTCLIENT, target, PRF_CLIENT);
+    if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
+        SendMessageA(windowed->Handle(), WM_PRINTCLIENT, target, PRF_CLIENT | PRF_ERASEBKGND);
     } else {
         control.Perform(WM_PAINT, target);
     }

@@ -3,7 +3,7 @@
 
 #include "toolkit/Controls.h"
 
-// A control that paints itself, or a windowless one, paints on a device context given with
-// WM_PAINT (as double-buffering and its parent have it paint); a system control prints its
-// client area (WM_PRINTCLIENT).
+// A windowed control prints its client area (WM_PRINTCLIENT), a system control as well as one
+// that paints itself; a windowless one paints on a device context given with WM_PAINT, as its
+// parent has it paint.
 TColor PaintedPixel(TControl& control, int x, int y);

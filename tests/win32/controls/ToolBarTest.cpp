@@ -3,6 +3,7 @@
 
 #include "PropertyTable.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/Menus.h"
 
 #include <commctrl.h>
 
@@ -37,6 +38,16 @@ const char* const kForm = R"(object Probe: TForm
       Style = tbsCheck
       Grouped = True
     end
+    object Recent: TToolButton
+      Caption = 'Recent'
+      Style = tbsDropDown
+      DropdownMenu = RecentMenu
+    end
+  end
+  object RecentMenu: TPopupMenu
+    object RecentFirst: TMenuItem
+      Caption = 'index.html'
+    end
   end
 end
 )";
@@ -69,6 +80,7 @@ TEST(ToolBar, PropertiesComeFromTheFormFileAndGoByName) {
                             {"Left", "Down", "True", "False"},
                             {"Left", "Grouped", "True", "False"},
                             {"Right", "Style", "tbsCheck", "tbsButton"},
+                            {"Recent", "DropdownMenu", "RecentMenu", ""},
                         });
 }
 
@@ -87,7 +99,7 @@ TEST(ToolBar, TheWindowShowsTheButtonsWhereTheyStand) {
                        {"Gap", BTNS_SEP, false, 8},  // a separator's image is its width
                        {"Left", BTNS_CHECKGROUP, true, I_IMAGENONE},
                        {"Right", BTNS_CHECKGROUP, false, I_IMAGENONE}};
-    ASSERT_EQ(SendMessageA(h, TB_BUTTONCOUNT, 0, 0), 4);
+    ASSERT_EQ(SendMessageA(h, TB_BUTTONCOUNT, 0, 0), 5);
     int right = 0;
     for (const Case& c : cases) {
         auto* button = s.Get<TToolButton>(c.name);
@@ -126,4 +138,24 @@ TEST(ToolBar, ClicksReachTheButtonsAndMoveTheGroupsCheckMark) {
         EXPECT_EQ(s.Get<TToolButton>("Left")->Down(), c.leftDown) << c.click;
         EXPECT_EQ(s.Get<TToolButton>("Right")->Down(), c.rightDown) << c.click;
     }
+}
+
+TEST(ToolBar, ADropDownButtonOpensItsMenuAndForgetsItWhenFreed) {
+    FormFileScene s(kForm);
+    auto& recent = *s.Get<TToolButton>("Recent");
+    auto& menu = *s.Get<TPopupMenu>("RecentMenu");
+    std::string chosen;
+    s.Get<TMenuItem>("RecentFirst")->OnClick = [&chosen](TObject*) { chosen = "index.html"; };
+    menu.OnPopup = [&](TObject*) {
+        for (WPARAM key : {VK_DOWN, VK_RETURN}) PostThreadMessageA(GetCurrentThreadId(), WM_KEYDOWN, key, 0);
+        SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            KillTimer(nullptr, timer);
+            EndMenu();
+        });
+    };
+    ClickOn(recent, s.Get<TToolBar>("Bar")->Handle());
+    EXPECT_EQ(chosen, "index.html");
+    EXPECT_EQ(menu.PopupComponent(), &recent);
+    menu.Free();
+    EXPECT_EQ(recent.DropdownMenu(), nullptr);
 }

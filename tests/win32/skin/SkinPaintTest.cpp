@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "skin/ImgUtil.h"
 #include "skin/engine/SkinPaint.h"
 #include "tests/win32/skin/TestSkins.h"
 
@@ -141,6 +142,19 @@ INSTANTIATE_TEST_SUITE_P(Frames, ElementTest,
                          ::testing::Values(TElementCase{0, 1, 1, false}, TElementCase{1, 2, 2, true},
                                            TElementCase{2, 3, 3, true}, TElementCase{0, 9, 3, false},
                                            TElementCase{1, -4, 1, true}));
+
+TEST(SkinPaintTest, MirroredElementShowsTheSameFrameTurnedRoundWithItsMarginsSwapped) {
+    TDataSkinBorder element;
+    MakeRecord(element, 3, false);
+    element.Image2.Assign(element.Image);
+    MirrorBitmap(element.Image2);
+    TCanvasUnderTest canvas;
+    const TRect target = Bounds(2, 3, 37, 26);
+    DrawMirroredElement(canvas.Dc(), target, element, element.Image2, 1);
+    for (int x = 0; x < RectWidth(target); ++x) EXPECT_EQ(canvas.At(target.left + x, 10).frame, 1) << x;
+    for (int i = 0; i < kRight; ++i) EXPECT_EQ(canvas.At(target.left + i, 10).x, kSide - 1 - i) << "right edge now at the left";
+    for (int i = 0; i < kLeft; ++i) EXPECT_EQ(canvas.At(target.right - 1 - i, 10).x, i) << "left edge now at the right";
+}
 
 TEST(SkinPaintTest, MarginsThatDoNotFitTheTargetCountAsZero) {
     TDataSkinBorder border;

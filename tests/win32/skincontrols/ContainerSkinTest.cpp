@@ -10,6 +10,7 @@
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabBtn.h"
 #include "skin/controls/SkinUpDown.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Spin.h"
@@ -73,24 +74,42 @@ TEST_F(ControlsTest, StatusBarPanelBevelAndSizeGrip) {
         EXPECT_EQ(TSkinStatusBar::BevelFrame(c.flags), c.frame);
 }
 
-TEST_F(ControlsTest, TabsAndPaneFromTheSkin) {
-    auto* pages = new TPageControl(form_);
-    pages->SetParent(panel_);
+namespace {
+
+// A page control of two sheets, "Browse" and "Log", on the panel.
+TPageControl& TwoPages(TForm* form, TPanel* panel) {
+    auto* pages = new TPageControl(form);
+    pages->SetParent(panel);
     pages->SetBounds(10, 10, 300, 200);
     for (const char* caption : {"Browse", "Log"}) {
-        auto* sheet = new TTabSheet(form_);
+        auto* sheet = new TTabSheet(form);
         sheet->SetPageControl(pages);
         sheet->SetCaption(caption);
     }
-    pages->SetActivePageIndex(1);
     pages->HandleNeeded();
+    return *pages;
+}
+
+POINT TabCentre(TPageControl& pages, int index) {
+    RECT tab{};
+    SendMessageA(pages.Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
+    return {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+}
+
+TColor TabCorner(const TBitmap& printed, TPageControl& pages, int index) {
+    RECT tab{};
+    SendMessageA(pages.Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
+    return skintest::PixelOf(printed, tab.left + 1, tab.top + 1);
+}
+
+}  // namespace
+
+TEST_F(ControlsTest, TabsAndPaneFromTheSkin) {
+    TPageControl* pages = &TwoPages(form_, panel_);
+    pages->SetActivePageIndex(1);
     Skin<TSkinTab>(*pages);
     const std::unique_ptr<TBitmap> printed = Printed(pages->Handle());
-    RECT tab{};
-    for (int i = 0; i < 2; ++i) {
-        SendMessageA(pages->Handle(), TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tab));
-        EXPECT_EQ(skintest::PixelOf(*printed, tab.left + 1, tab.top + 1), PartColour(kTabs, i == 1 ? 2 : 1)) << i;
-    }
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(TabCorner(*printed, *pages, i), PartColour(kTabs, i == 1 ? 2 : 1)) << i;
     RECT display{};
     GetClientRect(pages->Handle(), &display);
     SendMessageA(pages->Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
@@ -98,6 +117,59 @@ TEST_F(ControlsTest, TabsAndPaneFromTheSkin) {
     EXPECT_EQ(skintest::PixelOf(*printed, pane.left, (pane.top + pane.bottom) / 2), PartColour(kPane, 1));
     EXPECT_EQ(TSkinTab::SideOf(TCS_VERTICAL | TCS_RIGHT), TSkinTab::sdRight);
     EXPECT_EQ(TSkinTab::SideOf(TCS_BOTTOM), TSkinTab::sdBottom);
+}
+
+// Button tabs are push buttons: the current one pressed. Tagged 7777, the page control's tab
+// clicks are taken by the skinner, which must still tell the page control as a click would.
+TEST_F(ControlsTest, ButtonTabsAndTabsChosenByTheSkinner) {
+    TPageControl& pages = TwoPages(form_, panel_);
+    pages.SetStyle(tsButtons);
+    pages.SetTag(7777);
+    int changes = 0, ownPresses = 0;
+    pages.OnChange = [&](TObject*) { ++changes; };
+    pages.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ownPresses; };
+    Skin<TSkinTabBtn>(pages);
+    EXPECT_EQ(TabCorner(*Printed(pages.Handle()), pages, 0), PartColour(kButton, 2));
+    EXPECT_EQ(TabCorner(*Printed(pages.Handle()), pages, 1), PartColour(kButton, 1));
+    const POINT log = TabCentre(pages, 1);
+    SendMessageA(pages.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(log.x, log.y));
+    SendMessageA(pages.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(log.x, log.y));
+    EXPECT_EQ(pages.ActivePageIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(ownPresses, 0) << "the press went to the skinner alone";
+    EXPECT_EQ(TabCorner(*Printed(pages.Handle()), pages, 1), PartColour(kButton, 2));
+    SendMessageA(pages.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(TabCentre(pages, 0).x, TabCentre(pages, 0).y));
+    EXPECT_EQ(TabCorner(*Printed(pages.Handle()), pages, 0), PartColour(kButton, 4)) << "the tab under the pointer";
+    struct Case {
+        TSkinTabBtn::TTabState state;
+        int frame;
+    };
+    for (const Case& c : {Case{{false, true, false, true}, 5}, Case{{true, true, true, true}, 2},
+                          Case{{false, false, false, false}, 3}})
+        EXPECT_EQ(TSkinTabBtn::FrameOf(c.state), c.frame);
+}
+
+// An owner-drawn panel gets its bevel from the skin and its content from the bar's
+// OnDrawPanel, skinned or not.
+TEST_F(ControlsTest, OwnerDrawnStatusPanelIsPaintedByTheBarsEvent) {
+    auto* bar = new TStatusBar(form_);
+    bar->SetParent(form_);
+    bar->AddPanel().SetText("Ready");
+    TStatusPanel& drawn = bar->AddPanel();
+    drawn.SetStyle(psOwnerDraw);
+    bar->OnDrawPanel = [](TCustomStatusBar* sender, TStatusPanel*, TRect rect) {
+        sender->Canvas()->Brush()->SetColor(clLime);
+        sender->Canvas()->FillRect(rect);
+    };
+    bar->HandleNeeded();
+    RECT part{};
+    SendMessageA(bar->Handle(), SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+    const POINT inside{(part.left + part.right) / 2, (part.top + part.bottom) / 2};
+    EXPECT_EQ(skintest::PixelOf(*Printed(bar->Handle()), inside.x, inside.y), clLime) << "unskinned";
+    Skin<TSkinStatusBar>(*bar);
+    const std::unique_ptr<TBitmap> printed = Printed(bar->Handle());
+    EXPECT_EQ(skintest::PixelOf(*printed, inside.x, inside.y), clLime) << "skinned";
+    EXPECT_EQ(skintest::PixelOf(*printed, inside.x, part.top - 2), PartColour(kEdges, 2)) << "the lowered bevel";
 }
 
 TEST_F(ControlsTest, ComboBoxEdgeAndButtonFromTheSkin) {
@@ -126,4 +198,23 @@ TEST_F(ControlsTest, ComboBoxEdgeAndButtonFromTheSkin) {
     }
     EXPECT_EQ(TSkinComBox::FrameOf({true, true, true, true}), 2) << "dropped down wins over focus and hover";
     EXPECT_EQ(TSkinComBox::FrameOf({true, false, false, true}), 4);
+}
+
+// A foreign drop-down combo box is not told when its edit part takes the focus, and its
+// skinned edge shows the focus.
+TEST_F(ControlsTest, FocusInAComboBoxsEditPartRepaintsTheEdge) {
+    const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 10, 150, 200,
+                                       panel_->Handle(), nullptr, nullptr, nullptr);
+    auto skinner = std::make_unique<TSkinComBox>();
+    skinner->AttachWindow(combo, *skin_, nullptr);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    UpdateWindow(combo);
+    ValidateRect(combo, nullptr);
+    SetFocus(info.hwndItem);
+    RECT dirty{};
+    EXPECT_TRUE(GetUpdateRect(combo, &dirty, FALSE));
+    skinner.reset();
+    DestroyWindow(combo);
 }

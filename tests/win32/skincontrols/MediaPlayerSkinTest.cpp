@@ -39,7 +39,8 @@ TEST_F(ControlsTest, StripShowsTheVisibleButtonsInTheFramesOfTheirStates) {
         {"pause not enabled", [](TMediaPlayer& p, HWND) { p.SetEnabledButtons({btPlay, btStop}); }, {1, 3, 1}},
         {"player disabled", [](TMediaPlayer& p, HWND) { p.SetEnabled(false); }, {3, 3, 3}},
         {"pointer over pause", [](TMediaPlayer&, HWND s) { SendMessageA(s, WM_MOUSEMOVE, 0, MiddleOf(1)); }, {1, 4, 1}},
-        {"stop pressed", [](TMediaPlayer&, HWND s) { SendMessageA(s, WM_LBUTTONDOWN, MK_LBUTTON, MiddleOf(2)); }, {1, 1, 2}},
+        {"stop pressed", [](TMediaPlayer&, HWND s) { SendMessageA(s, WM_LBUTTONDOWN, MK_LBUTTON, MiddleOf(2)); },
+         {1, 1, 2}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -62,7 +63,8 @@ TEST_F(ControlsTest, OnlyColouredButtonsShowTheirGlyphInColour) {
     player.SetColoredButtons({btPlay});
     const std::unique_ptr<TBitmap> image = Printed(StripOf(Skin<TSkinMP>(player)));
     EXPECT_EQ(skintest::PixelOf(*image, kButtonWidth / 2, 15), clGreen);
-    EXPECT_EQ(skintest::PixelOf(*image, 2 * kButtonWidth + kButtonWidth / 2, 15), ColorToRGB(skin_->Colours().ButtonText));
+    const TColor text = ColorToRGB(skin_->Colours().ButtonText);
+    EXPECT_EQ(skintest::PixelOf(*image, 2 * kButtonWidth + kButtonWidth / 2, 15), text);
 }
 
 TEST_F(ControlsTest, StripFollowsThePlayerAndGoesOnDetach) {
