@@ -233,15 +233,17 @@ void TMediaPlayer::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     }
 }
 
-// Glyphs drawn as shapes in a box of the button's middle, so they scale with the button.
-void TMediaPlayer::DrawGlyph(TCanvas& canvas, TMPBtnType button, const TRect& r, bool colored) {
-    const int size = std::min(RectWidth(r), RectHeight(r)) / 2;
-    const int x = (r.left + r.right - size) / 2, y = (r.top + r.bottom - size) / 2, s = size, h = size / 2;
+TColor MediaGlyphColour(TMPBtnType button) {
     static const std::array<TColor, kButtons> colours = {clGreen, clYellow, clRed,    clYellow, clYellow,
                                                          clYellow, clYellow, clMaroon, clGreen};
-    const TColor ink = !enabled_.Contains(button) ? clGrayText : colored ? colours[static_cast<int>(button)] : clBlack;
-    canvas.Brush()->SetColor(ink);
-    canvas.Pen()->SetColor(enabled_.Contains(button) ? clBlack : clGrayText);
+    return colours[static_cast<int>(button)];
+}
+
+void DrawMediaGlyph(TCanvas& canvas, TMPBtnType button, const TRect& r, TColor fill, TColor outline) {
+    const int size = std::min(RectWidth(r), RectHeight(r)) / 2;
+    const int x = (r.left + r.right - size) / 2, y = (r.top + r.bottom - size) / 2, s = size, h = size / 2;
+    canvas.Brush()->SetColor(fill);
+    canvas.Pen()->SetColor(outline);
     auto rightward = [&](int left, int width) { canvas.Polygon({{left, y}, {left + width, y + h}, {left, y + s}}); };
     auto leftward = [&](int left, int width) { canvas.Polygon({{left + width, y}, {left, y + h}, {left + width, y + s}}); };
     switch (button) {
@@ -268,7 +270,9 @@ void TMediaPlayer::Paint() {
         const bool down = isPressed_ && pressed_ == b;
         DrawFrameControl(canvas.Handle(), &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (down ? DFCS_PUSHED : 0));
         if (down) OffsetRect(&r, 1, 1);
-        DrawGlyph(canvas, b, r, colored_.Contains(b) && enabled_.Contains(b));
+        const bool works = enabled_.Contains(b);
+        const TColor fill = !works ? clGrayText : colored_.Contains(b) ? MediaGlyphColour(b) : clBlack;
+        DrawMediaGlyph(canvas, b, r, fill, works ? clBlack : clGrayText);
     }
 }
 

@@ -30,6 +30,13 @@ TOOLKIT_EXCEPTION(EMCIDeviceError, Exception);
 
 using TMPNotifyEvent = TEvent<TObject*, TMPBtnType, bool&>;
 
+// A button's glyph, a shape in a box of the middle of r that scales with the button: filled
+// with `fill`, outlined with `outline`. Painters of the strip other than the player's own
+// (a skin's) draw the same glyphs.
+void DrawMediaGlyph(TCanvas& canvas, TMPBtnType button, const TRect& r, TColor fill, TColor outline);
+// The fill of a button's glyph when the button is in ColoredButtons.
+TColor MediaGlyphColour(TMPBtnType button);
+
 class TMediaPlayer : public TCustomControl {
     TOOLKIT_CLASS(TMediaPlayer, TCustomControl)
 
@@ -81,7 +88,6 @@ private:
     unsigned Command(unsigned message, unsigned flags, void* params);
     unsigned Status(unsigned item);
     void Run(TMPBtnType button);
-    void DrawGlyph(TCanvas& canvas, TMPBtnType button, const TRect& r, bool colored);
 
     TButtonSet visible_;
     TButtonSet enabled_;

@@ -16,6 +16,7 @@
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
@@ -183,6 +184,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skHeader: return std::make_unique<TSkinHeader>();
         case skTab31: return std::make_unique<TSkinTab31>();
         case skAdvPage: return std::make_unique<TSkinAdvPage>();
+        case skMediaPlayer: return std::make_unique<TSkinMP>();
         default: return nullptr;
     }
 }

@@ -242,3 +242,35 @@ def png_bytes(canvas):
     header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 2, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + \
         chunk(b"IEND", b"")
+
+
+def read_png(data):
+    """Reads an 8-bit RGB PNG whose rows are unfiltered, as png_bytes and the engine's own
+    PNG writer make them; every chunk's CRC is checked."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("not a PNG file")
+    at, header, packed = 8, None, b""
+    while at < len(data):
+        length, kind = struct.unpack_from(">I4s", data, at)
+        body = data[at + 4:at + 8 + length]
+        if len(body) != 4 + length or struct.unpack_from(">I", data, at + 8 + length)[0] != zlib.crc32(body):
+            raise ValueError(f"PNG chunk {kind!r} is truncated or its CRC is wrong")
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body[4:])
+        elif kind == b"IDAT":
+            packed += body[4:]
+        at += 12 + length
+    if header is None or header[2:] != (8, 2, 0, 0, 0):
+        raise ValueError(f"not an 8-bit RGB PNG without interlacing (header {header})")
+    width, height = header[:2]
+    raw = zlib.decompress(packed)
+    stride = 1 + 3 * width
+    if len(raw) != stride * height:
+        raise ValueError("PNG image data does not match its size")
+    canvas = Canvas(width, height)
+    for y in range(height):
+        line = raw[y * stride:(y + 1) * stride]
+        if line[0] != 0:
+            raise ValueError(f"PNG row {y} uses filter {line[0]}, which this reader does not undo")
+        canvas.rows[y] = [tuple(line[1 + 3 * x:4 + 3 * x]) for x in range(width)]
+    return canvas

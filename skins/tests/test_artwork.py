@@ -8,7 +8,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 from generate import build  # noqa: E402
-from skinart.canvas import MAGENTA, Canvas, bmp_bytes, read_bmp, rounded_rect, strip  # noqa: E402
+from skinart.canvas import MAGENTA, Canvas, bmp_bytes, png_bytes, read_bmp, read_png, rounded_rect, strip  # noqa: E402
 from skinart.skin import Skin, colour_number, colour_text  # noqa: E402
 from skinart.themes import THEMES  # noqa: E402
 
@@ -37,6 +37,19 @@ class BitmapFileTest(unittest.TestCase):
         for broken in (data[:60], b"PK" + data[2:], data[:28] + struct.pack("<H", 8) + data[30:]):
             with self.assertRaises(ValueError):
                 read_bmp(broken)
+
+
+class PngFileTest(unittest.TestCase):
+    def test_round_trip_and_damaged_files_are_refused(self):
+        canvas = Canvas(3, 2, (1, 2, 3))
+        canvas.set(2, 1, (200, 100, 50))
+        data = png_bytes(canvas)
+        self.assertEqual(read_png(data).rows, canvas.rows)
+        last_idat_byte = data.index(b"IEND") - 9
+        damaged = data[:last_idat_byte] + bytes((data[last_idat_byte] ^ 1,)) + data[last_idat_byte + 1:]
+        for broken in (damaged, b"GIF89a" + data[6:]):
+            with self.assertRaises(ValueError):
+                read_png(broken)
 
 
 class DrawingTest(unittest.TestCase):

@@ -9,9 +9,11 @@
 #include "skin/controls/SkinCheckRadio.h"
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinSelection.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/MPlayer.h"
 
 using namespace controltest;
 
@@ -67,6 +69,7 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
     const std::string progress = typeid(TSkinProgress).name();
     const std::string track = typeid(TSkinTrackBar).name();
     const std::string dateTime = typeid(TSkinDateTime).name();
+    const std::string player = typeid(TSkinMP).name();
     const Case cases[] = {
         {"a push button", MakeOf<TButton>(), "", {}, button.c_str()},
         {"a class mapped to nil", MakeOf<TButton>(), "TButton=nil", {}, ""},
@@ -81,6 +84,9 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         {"a track bar without xcTrackBar", MakeOf<TTrackBar>(), "", xcTrackBar, ""},
         {"a date-time picker", MakeOf<TDateTimePicker>(), "", {}, dateTime.c_str()},
         {"a date-time picker without xcCombo", MakeOf<TDateTimePicker>(), "", xcCombo, ""},
+        {"a media player", MakeOf<TMediaPlayer>(), "", {}, player.c_str()},
+        {"a media player without xcButton", MakeOf<TMediaPlayer>(), "", xcButton, ""},
+        {"a panel mapped to mediaplayer", MakeOf<TPanel>(), "TPanel=mediaplayer", {}, player.c_str()},
     };
     for (const Case& c : cases) {
         frametest::SkinnedForm form(ControlSkin());
