@@ -8,6 +8,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/engine/SkinMessages.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/ComCtrls.h"
 
 using namespace controltest;
@@ -98,7 +99,7 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
                                        place(new TRadioButton(&f), 100), place(new TEdit(&f), 130),
                                        place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190),
                                        place(new TProgressBar(&f), 220), place(new TTrackBar(&f), 250),
-                                       place(new TDateTimePicker(&f), 280)};
+                                       place(new TDateTimePicker(&f), 280), place(new TBitBtn(&f), 310)};
     std::vector<TControlLook> before;
     for (TWinControl* c : controls) before.push_back(LookOf(*c));
     form.SetSkinned(true);

@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "skin/engine/WinSkinForm.h"
+
 namespace controltest {
 
 TColor PartColour(TPart part, int frame) {
@@ -103,6 +105,12 @@ RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background) {
                 box.bottom = std::max<LONG>(box.bottom, y + 1);
             }
     return box;
+}
+
+const TSkinControl* SkinnerFor(frametest::SkinnedForm& form, const TControl& control) {
+    for (const auto& skinner : form.Skinner()->ControlSkinners())
+        if (!skinner->Dead() && skinner->Control() == &control) return skinner.get();
+    return nullptr;
 }
 
 void ControlsTest::SetUp() {

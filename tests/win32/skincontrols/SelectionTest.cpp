@@ -5,11 +5,11 @@
 #include <typeinfo>
 
 #include "ControlFixture.h"
-#include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinSelection.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "toolkit/ComCtrls.h"
 
@@ -25,6 +25,27 @@ public:
     using TCustomPanel::TCustomPanel;
 };
 
+// Another library's button, whose "Kind" makes it a drop-down button.
+class TcxButton : public TButton {
+    TOOLKIT_CLASS(TcxButton, TButton)
+
+public:
+    using TButton::TButton;
+    std::string Kind() const { return kind_; }
+    void SetKind(const std::string& kind) { kind_ = kind; }
+
+private:
+    std::string kind_ = "cxbkStandard";
+};
+
+// Another library's speed button, in the class-name map as the skin component comes.
+class TRxSpeedButton : public TSpeedButton {
+    TOOLKIT_CLASS(TRxSpeedButton, TSpeedButton)
+
+public:
+    using TSpeedButton::TSpeedButton;
+};
+
 }  // namespace
 
 const TClassInfo& TTestRadioGroup::StaticClass() {
@@ -32,13 +53,24 @@ const TClassInfo& TTestRadioGroup::StaticClass() {
     return info;
 }
 
+const TClassInfo& TcxButton::StaticClass() {
+    static const TClassInfo info("TcxButton", &TButton::StaticClass(), nullptr,
+                                 {TProps<TcxButton>::String("Kind", &TcxButton::Kind, &TcxButton::SetKind)});
+    return info;
+}
+
+const TClassInfo& TRxSpeedButton::StaticClass() {
+    static const TClassInfo info("TRxSpeedButton", &TSpeedButton::StaticClass());
+    return info;
+}
+
 namespace {
 
-using TMake = std::function<TWinControl*(TForm&)>;
+using TMake = std::function<TControl*(TForm&)>;
 
 template <class C>
 TMake MakeOf() {
-    return [](TForm& form) -> TWinControl* {
+    return [](TForm& form) -> TControl* {
         auto* control = new C(&form);
         control->SetParent(&form);
         control->SetBounds(10, 10, 80, 24);
@@ -46,10 +78,18 @@ TMake MakeOf() {
     };
 }
 
-// The skinner the form's frame skinner holds for a window, as a type name ("" for none).
-std::string SkinnerOf(frametest::SkinnedForm& form, HWND window) {
-    const TSkinControl* skinner = form.Skinner()->FindControlSkinner(window);
+// The skinner the form's frame skinner holds for a control, as a type name ("" for none).
+std::string SkinnerOf(frametest::SkinnedForm& form, const TControl& control) {
+    const TSkinControl* skinner = SkinnerFor(form, control);
     return skinner ? typeid(*skinner).name() : "";
+}
+
+TMake CxButtonOf(const char* kind) {
+    return [kind](TForm& form) -> TControl* {
+        auto* button = static_cast<TcxButton*>(MakeOf<TcxButton>()(form));
+        button->SetKind(kind);
+        return button;
+    };
 }
 
 }  // namespace
@@ -67,6 +107,8 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
     const std::string progress = typeid(TSkinProgress).name();
     const std::string track = typeid(TSkinTrackBar).name();
     const std::string dateTime = typeid(TSkinDateTime).name();
+    const std::string glyphButton = typeid(TSkinBitButton).name();
+    const std::string speedButton = typeid(TSkinSpeedButton).name();
     const Case cases[] = {
         {"a push button", MakeOf<TButton>(), "", {}, button.c_str()},
         {"a class mapped to nil", MakeOf<TButton>(), "TButton=nil", {}, ""},
@@ -81,15 +123,18 @@ TEST(ControlSelection, ChoosesBySkin3rdTheClassTableAndTheMembers) {
         {"a track bar without xcTrackBar", MakeOf<TTrackBar>(), "", xcTrackBar, ""},
         {"a date-time picker", MakeOf<TDateTimePicker>(), "", {}, dateTime.c_str()},
         {"a date-time picker without xcCombo", MakeOf<TDateTimePicker>(), "", xcCombo, ""},
+        {"a glyph button, a push button too", MakeOf<TBitBtn>(), "", {}, glyphButton.c_str()},
+        {"a speed button, without a window", MakeOf<TSpeedButton>(), "", {}, speedButton.c_str()},
+        {"a speed button without xcSpeedButton", MakeOf<TSpeedButton>(), "", xcSpeedButton, ""},
     };
     for (const Case& c : cases) {
         frametest::SkinnedForm form(ControlSkin());
         form.SetSkinned(false);
         if (*c.skin3rd) form.Skin().Skin3rd()->Add(c.skin3rd);
         if (c.cleared) form.Skin().SetSkinControls(form.Skin().SkinControls() - TSkinControlTypes{*c.cleared});
-        TWinControl* control = c.make(form.Form());
+        TControl* control = c.make(form.Form());
         form.SetSkinned(true);
-        EXPECT_EQ(SkinnerOf(form, control->Handle()), c.skinner) << c.what;
+        EXPECT_EQ(SkinnerOf(form, *control), c.skinner) << c.what;
     }
 }
 
@@ -97,25 +142,25 @@ TEST(ControlSelection, DisableTagLeavesAControlAndARadioGroupsButtonsAlone) {
     frametest::SkinnedForm form(ControlSkin());
     form.SetSkinned(false);
     const int disable = form.Skin().DisableTag();
-    TWinControl* tagged = MakeOf<TButton>()(form.Form());
+    TControl* tagged = MakeOf<TButton>()(form.Form());
     tagged->SetTag(disable);
     auto* group = new TTestRadioGroup(&form.Form());
     group->SetParent(&form.Form());
     group->SetTag(disable);
     auto* inGroup = new TRadioButton(&form.Form());
     inGroup->SetParent(group);
-    TWinControl* free = MakeOf<TRadioButton>()(form.Form());
+    TControl* free = MakeOf<TRadioButton>()(form.Form());
     form.SetSkinned(true);
-    EXPECT_EQ(SkinnerOf(form, tagged->Handle()), "");
+    EXPECT_EQ(SkinnerOf(form, *tagged), "");
     EXPECT_EQ(inGroup->Tag(), disable);
-    EXPECT_EQ(SkinnerOf(form, inGroup->Handle()), "");
-    EXPECT_EQ(SkinnerOf(form, free->Handle()), typeid(TSkinRadioButton).name());
+    EXPECT_EQ(SkinnerOf(form, *inGroup), "");
+    EXPECT_EQ(SkinnerOf(form, *free), typeid(TSkinRadioButton).name());
 }
 
 TEST(ControlSelection, Skin3rdKindsAndTheirMembers) {
     frametest::SkinnedForm form(ControlSkin());
     TSkinData& skin = form.Skin();
-    TWinControl* panel = MakeOf<TPanel>()(form.Form());
+    TControl* panel = MakeOf<TPanel>()(form.Form());
     EXPECT_EQ(ChoiceForKind("trackbar", "TPanel", skin, *panel).kind, skTrackBar);
     skin.SetSkinControls(skin.SkinControls() - TSkinControlTypes{xcButton});
     EXPECT_EQ(ChoiceForKind("trackbar", "TPanel", skin, *panel).kind, skNone) << "governed by xcButton";
@@ -128,6 +173,43 @@ TEST(ControlSelection, Skin3rdKindsAndTheirMembers) {
     EXPECT_EQ(Skin3rdKind(map, "TRzButton"), "button") << "the class and '=' must match";
     EXPECT_EQ(Skin3rdKind(map, "trzbuttonedit"), "edit");
     EXPECT_EQ(Skin3rdKind(map, "TRz"), std::nullopt);
+}
+
+TEST(ControlSelection, GlyphButtonKindsOfSkin3rd) {
+    struct Case {
+        const char* what;
+        TMake make;
+        const char* skin3rd;
+        std::optional<TSkinControlType> cleared;
+        const std::type_info* skinner;
+        int mode;
+    };
+    const Case cases[] = {
+        {"bitbtn", MakeOf<TButton>(), "TButton=bitbtn", {}, &typeid(TSkinBitButton), 0},
+        {"bitbtn without xcButton", MakeOf<TButton>(), "TButton=bitbtn", xcButton, nullptr, 0},
+        {"bitbtn, a drop-down cxButton", CxButtonOf("cxbkDropDownButton"), "", {}, &typeid(TSkinMenuButton), 0},
+        {"bitbtn, another cxButton", CxButtonOf("cxbkStandard"), "", {}, &typeid(TSkinBitButton), 0},
+        {"pngbitbtn", MakeOf<TButton>(), "TButton=pngbitbtn", {}, &typeid(TSkinBitButton), 1},
+        {"menubtn", MakeOf<TButton>(), "TButton=MenuBtn", {}, &typeid(TSkinMenuButton), 0},
+        {"speedbutton", MakeOf<TRxSpeedButton>(), "", {}, &typeid(TSkinSpeedButton), 0},
+        {"speedbutton without xcSpeedButton", MakeOf<TRxSpeedButton>(), "", xcSpeedButton, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        frametest::SkinnedForm form(ControlSkin());
+        form.SetSkinned(false);
+        if (*c.skin3rd) form.Skin().Skin3rd()->Insert(0, c.skin3rd);
+        if (c.cleared) form.Skin().SetSkinControls(form.Skin().SkinControls() - TSkinControlTypes{*c.cleared});
+        TControl* control = c.make(form.Form());
+        form.SetSkinned(true);
+        const TSkinControl* skinner = SkinnerFor(form, *control);
+        if (!c.skinner) {
+            EXPECT_EQ(skinner, nullptr) << c.what;
+            continue;
+        }
+        ASSERT_NE(skinner, nullptr) << c.what;
+        EXPECT_EQ(typeid(*skinner), *c.skinner) << c.what;
+        EXPECT_EQ(skinner->Mode(), c.mode) << c.what;
+    }
 }
 
 TEST(ControlSelection, ForeignWindowsByClassAndStyle) {
