@@ -92,7 +92,9 @@ RECT TSkinBitButton::DrawContent(HDC dc, const RECT& area, int frame) const {
                             static_cast<int>(OrdProp("Margin").value_or(-1)),
                             static_cast<int>(OrdProp("Spacing").value_or(4)));
     glyph.Draw(dc, POINT{place.glyph.left, place.glyph.top}, GlyphState(frame));
+    // A button without a caption has its focus shown around the glyph.
+    if (caption.empty()) return place.glyph;
     RECT drawn = place.text;
-    if (!caption.empty()) DrawCaptionText(dc, caption, drawn, format, colour);
+    DrawCaptionText(dc, caption, drawn, format, colour);
     return drawn;
 }
