@@ -58,10 +58,14 @@ AxisPlace PlaceOnAxis(int room, int glyph, int text, int margin, int spacing, bo
 
 TButtonGlyph::TPlacement TButtonGlyph::Place(HDC dc, const TRect& client, const std::string& caption,
                                              TButtonLayout layout, int margin, int spacing) const {
-    const SIZE g = FrameSize();
     TRect measured{0, 0, RectWidth(client), 0};
     if (!caption.empty()) ::DrawTextA(dc, caption.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
     const SIZE t{caption.empty() ? 0 : RectWidth(measured), caption.empty() ? 0 : RectHeight(measured)};
+    return Place(client, FrameSize(), t, layout, margin, spacing);
+}
+
+TButtonGlyph::TPlacement TButtonGlyph::Place(const TRect& client, SIZE g, SIZE t, TButtonLayout layout, int margin,
+                                             int spacing) {
     const bool across = layout == blGlyphLeft || layout == blGlyphRight;
     const bool glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
     const AxisPlace along = across ? PlaceOnAxis(RectWidth(client), g.cx, t.cx, margin, spacing, glyphFirst)

@@ -47,6 +47,10 @@ public:
     // Where the glyph and the caption (measured in `dc`'s font) go in `client`.
     TPlacement Place(HDC dc, const TRect& client, const std::string& caption, TButtonLayout layout, int margin,
                      int spacing) const;
+    // The same for any glyph and caption sizes (0 x 0 for none): glyph buttons that take
+    // their glyph from elsewhere lay it out as these do.
+    static TPlacement Place(const TRect& client, SIZE glyph, SIZE text, TButtonLayout layout, int margin,
+                            int spacing);
     // Draws the frame of `state` and the caption; `textFlags` adds DT_RTLREADING and such.
     void Draw(TCanvas& canvas, const TRect& client, const std::string& caption, TButtonLayout layout, int margin,
               int spacing, TButtonState state, UINT textFlags) const;

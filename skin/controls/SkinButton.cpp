@@ -130,27 +130,39 @@ void TSkinButton::AfterMessage(TMessage& m) {
     TSkinControl::AfterMessage(m);
 }
 
-void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
-    if (!Skinnable()) return;
-    const bool focused = HasFocus();
-    const int frame = FrameOf({focused || PropIsTrue("Default"), pressed_, hot_, Available()});
-    const std::wstring caption = CaptionLines(Caption());
-    const TOffscreen off(dc, rect);
+int TSkinButton::CurrentFrame() const {
+    return FrameOf({HasFocus() || PropIsTrue("Default"), pressed_, hot_, Available()});
+}
+
+void TSkinButton::DrawFace(HDC dc, const RECT& rect, int frame) const {
     if (Transparent())
-        FillParentFace(off.DC(), rect);
+        FillParentFace(dc, rect);
     else
-        FillFace(off.DC(), rect);
-    DrawElement(off.DC(), rect, Skin().Button(), frame);
-    RECT area = rect;
-    InflateRect(&area, -2, -2);
+        FillFace(dc, rect);
+    DrawElement(dc, rect, Skin().Button(), frame);
+}
+
+RECT TSkinButton::DrawContent(HDC dc, const RECT& area, int frame) const {
+    const std::wstring caption = CaptionLines(Caption());
     constexpr UINT format = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
     RECT text = area;
     const TColor colour = ButtonTextColour(frame);
-    DrawCaptionText(off.DC(), caption, text, format | DT_CALCRECT, colour);
+    DrawCaptionText(dc, caption, text, format | DT_CALCRECT, colour);
     OffsetRect(&text, (area.right - text.right + area.left - text.left) / 2,
                (area.bottom - text.bottom + area.top - text.top) / 2);
-    DrawCaptionText(off.DC(), caption, text, format, colour);
-    if (focused && !Skin().Options().Contains(xoNoFocusRect)) {
+    DrawCaptionText(dc, caption, text, format, colour);
+    return text;
+}
+
+void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
+    if (!Skinnable()) return;
+    const int frame = CurrentFrame();
+    const TOffscreen off(dc, rect);
+    DrawFace(off.DC(), rect, frame);
+    RECT area = rect;
+    InflateRect(&area, -2, -2);
+    RECT text = DrawContent(off.DC(), area, frame);
+    if (HasFocus() && !Skin().Options().Contains(xoNoFocusRect)) {
         InflateRect(&text, 2, 2);
         IntersectRect(&text, &text, &rect);
         DrawFocusRect(off.DC(), &text);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "skin/controls/SkinAdvPage.h"
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckRadio.h"
@@ -12,12 +13,14 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
@@ -53,15 +56,27 @@ bool NameIs(const std::string& upperName, std::initializer_list<const char*> nam
     return false;
 }
 
-bool HasScrollBars(TWinControl& control) {
-    const auto style = static_cast<DWORD>(GetWindowLongA(control.Handle(), GWL_STYLE));
+bool HasScrollBars(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (!windowed) return false;
+    const auto style = static_cast<DWORD>(GetWindowLongA(windowed->Handle(), GWL_STYLE));
     return (style & (WS_VSCROLL | WS_HSCROLL)) != 0 || IsA(control, "TMemo") || IsA(control, "TCustomListBox");
 }
 
-std::optional<std::int64_t> NumButtons(TWinControl& control) { return GetOrdProp(control, "NumButtons"); }
+// Window and client rectangles of different sizes.
+bool HasBorder(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (!windowed) return false;
+    RECT window{}, client{};
+    GetWindowRect(windowed->Handle(), &window);
+    GetClientRect(windowed->Handle(), &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
+std::optional<std::int64_t> NumButtons(TControl& control) { return GetOrdProp(control, "NumButtons"); }
 
 // A page control with button-style tabs, another page control, another tab control.
-TSkinChoice TabChoice(TWinControl& control) {
+TSkinChoice TabChoice(TControl& control) {
     if (IsA(control, "TPageControl")) {
         const std::optional<std::string> style = GetPropText(control, "Style");
         if (style && !SameText(*style, "tsTabs")) return {skTabBtn};
@@ -71,51 +86,54 @@ TSkinChoice TabChoice(TWinControl& control) {
 }
 
 struct TToolkitRow {
-    bool (*match)(TWinControl& control, const std::string& upperName);
+    bool (*match)(TControl& control, const std::string& upperName);
     TMember member;
     bool needsTabs;
     TSkinChoice choice;
-    TSkinChoice (*refine)(TWinControl& control);
+    TSkinChoice (*refine)(TControl& control);
 };
 
 // Controls that show the user's text (edits, memos, lists, combo boxes) keep their own
 // colours: in the skin's face colour a dark skin leaves their text unreadable.
 const TToolkitRow kToolkitRows[] = {
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomTabControl"); }, xcTab, true, {}, &TabChoice},
-    {[](TWinControl&, const std::string& n) { return n == "TTABSET"; }, xcTab, true, {skTab31}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TTabSheet"); }, xcTab, true, {skTabSheet}, nullptr},
-    {[](TWinControl&, const std::string& n) { return n == "TTABBEDNOTEBOOK"; }, xcTab, true, {skTab}, nullptr},
-    {[](TWinControl&, const std::string& n) { return n == "TMVCPANEL"; }, {}, false, {skNone, 0, true, csOnly}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomCheckBox"); }, xcCheckBox, false, {skCheckBox}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TUPDOWN", "TSPINBUTTON"}); }, xcSpin, false, {skUpDown}, nullptr},
-    {[](TWinControl&, const std::string& n) { return n == "TMEDIAPLAYER"; }, xcButton, false, {skMediaPlayer}, nullptr},
-    {[](TWinControl&, const std::string& n) { return n == "TDBNAVIGATOR"; }, xcPanel, false, {skBox, 0, true, csAfter}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TRZCHECKBOX", "TRZDBCHECKBOX"}); }, xcCheckBox, false, {skObjImage, 1}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}); }, xcRadioButton, false, {skObjImage, 2}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TCXCHECKBOX", "TCXDBCHECKBOX"}); }, xcCheckBox, false, {skObjImage, 3}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomGroupBox"); }, xcPanel, false, {skGroupBox, 0, true, csBefore}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TRadioButton"); }, xcRadioButton, false, {skRadioButton}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomStatusBar"); }, xcStatusBar, false, {skStatusBar}, nullptr},
-    {[](TWinControl& c, const std::string& n) { return n == "TTNTCOMBOBOX" || IsA(c, "TCustomComboBox"); }, xcCombo, false, {skComBox, 0, false}, nullptr},
-    {[](TWinControl&, const std::string& n) { return n == "TRICHEDIT"; }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomPanel"); }, xcPanel, false, {skBox, 0, true, csBefore}, nullptr},
-    {[](TWinControl&, const std::string& n) { return NameIs(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomTabControl"); }, xcTab, true, {}, &TabChoice},
+    {[](TControl&, const std::string& n) { return n == "TTABSET"; }, xcTab, true, {skTab31}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TTabSheet"); }, xcTab, true, {skTabSheet}, nullptr},
+    {[](TControl&, const std::string& n) { return n == "TTABBEDNOTEBOOK"; }, xcTab, true, {skTab}, nullptr},
+    {[](TControl&, const std::string& n) { return n == "TMVCPANEL"; }, {}, false, {skNone, 0, true, csOnly}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomCheckBox"); }, xcCheckBox, false, {skCheckBox}, nullptr},
+    {[](TControl&, const std::string& n) { return NameIs(n, {"TUPDOWN", "TSPINBUTTON"}); }, xcSpin, false, {skUpDown}, nullptr},
+    {[](TControl&, const std::string& n) { return n == "TMEDIAPLAYER"; }, xcButton, false, {skMediaPlayer}, nullptr},
+    {[](TControl&, const std::string& n) { return n == "TDBNAVIGATOR"; }, xcPanel, false, {skBox, 0, true, csAfter}, nullptr},
+    {[](TControl&, const std::string& n) { return NameIs(n, {"TRZCHECKBOX", "TRZDBCHECKBOX"}); }, xcCheckBox, false, {skObjImage, 1}, nullptr},
+    {[](TControl&, const std::string& n) { return NameIs(n, {"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}); }, xcRadioButton, false, {skObjImage, 2}, nullptr},
+    {[](TControl&, const std::string& n) { return NameIs(n, {"TCXCHECKBOX", "TCXDBCHECKBOX"}); }, xcCheckBox, false, {skObjImage, 3}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomGroupBox"); }, xcPanel, false, {skGroupBox, 0, true, csBefore}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TRadioButton"); }, xcRadioButton, false, {skRadioButton}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomStatusBar"); }, xcStatusBar, false, {skStatusBar}, nullptr},
+    {[](TControl& c, const std::string& n) { return n == "TTNTCOMBOBOX" || IsA(c, "TCustomComboBox"); }, xcCombo, false, {skComBox, 0, false}, nullptr},
+    {[](TControl&, const std::string& n) { return n == "TRICHEDIT"; }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TControl&, const std::string& n) { return NameIs(n, {"TWWDBRICHEDIT", "TDXDBMEMO"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TSpeedButton"); }, xcSpeedButton, false, {skSpeedButton}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomPanel"); }, xcPanel, false, {skBox, 0, true, csBefore}, nullptr},
+    {[](TControl&, const std::string& n) { return NameIs(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomMemo"); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
     // Our own toolkit's classes, taken before the row of controls with scroll bars, which a
     // list view and a scroll box would otherwise fall into.
-    {[](TWinControl& c, const std::string&) { return IsA(c, "THeaderControl"); }, xcButton, false, {skHeader}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomListView"); }, xcScrollbar, false, {skListView, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TScrollBox"); }, xcScrollbar, false, {skScControl, 0, true, csAfter}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TProgressBar"); }, xcProgress, false, {skProgress}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TTrackBar"); }, xcTrackBar, false, {skTrackBar}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TDateTimePicker"); }, xcCombo, false, {skDateTime, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
-    {[](TWinControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string& n) { return IsA(c, "TCustomForm") && !NameIs(n, {"TDCEDIT", "TDCDBEDIT"}); }, {}, false, {skBox, 0, true, csAfter}, nullptr},
-    {[](TWinControl& c, const std::string&) { return NumButtons(c) == 1; }, xcCombo, false, {skComBox, 0, false}, nullptr},
-    {[](TWinControl& c, const std::string&) { return NumButtons(c) == 0; }, xcEdit, false, {skEdit, 0, false, csNone, false, skNone, {}, {}, true}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "THeaderControl"); }, xcButton, false, {skHeader}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomListView"); }, xcScrollbar, false, {skListView, 0, false}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TScrollBox"); }, xcScrollbar, false, {skScControl, 0, true, csAfter}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TProgressBar"); }, xcProgress, false, {skProgress}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TTrackBar"); }, xcTrackBar, false, {skTrackBar}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TDateTimePicker"); }, xcCombo, false, {skDateTime, 0, false}, nullptr},
+    {[](TControl& c, const std::string&) { return HasScrollBars(c); }, xcScrollbar, false, {skScrollbar, 0, false}, nullptr},
+    // A glyph button descends from the push button, so it comes first.
+    {[](TControl& c, const std::string&) { return IsA(c, "TBitBtn"); }, xcButton, false, {skBitButton}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TButton"); }, xcButton, false, {skButton}, nullptr},
+    {[](TControl& c, const std::string&) { return IsA(c, "TCustomEdit"); }, xcEdit, false, {skEdit, 0, false}, nullptr},
+    {[](TControl& c, const std::string& n) { return IsA(c, "TCustomForm") && !NameIs(n, {"TDCEDIT", "TDCDBEDIT"}); }, {}, false, {skBox, 0, true, csAfter}, nullptr},
+    {[](TControl& c, const std::string&) { return NumButtons(c) == 1; }, xcCombo, false, {skComBox, 0, false}, nullptr},
+    {[](TControl& c, const std::string&) { return NumButtons(c) == 0; }, xcEdit, false, {skEdit, 0, false, csNone, false, skNone, {}, {}, true}, nullptr},
 };
 
 // Classes that are never skinned.
@@ -162,6 +180,10 @@ bool ClassContains(const std::string& name, const char* part) { return name.find
 std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
     switch (kind) {
         case skButton: return std::make_unique<TSkinButton>();
+        case skBitButton: return std::make_unique<TSkinBitButton>();
+        case skMenuButton: return std::make_unique<TSkinMenuButton>();
+        case skSpeedButton: return std::make_unique<TSkinSpeedButton>();
+        case skObjImage: return std::make_unique<TSkinObjImage>();
         case skCheckBox: return std::make_unique<TSkinCheckBox>();
         case skRadioButton: return std::make_unique<TSkinRadioButton>();
         case skComBox: return std::make_unique<TSkinComBox>();
@@ -201,7 +223,7 @@ std::optional<std::string> Skin3rdKind(const TStrings& map, const std::string& c
 }
 
 TSkinChoice ChoiceForKind(const std::string& kind, const std::string& className, TSkinData& skin,
-                          TWinControl& control) {
+                          TControl& control) {
     for (const TKindRow& row : kKindRows) {
         if (kind != row.kind) continue;
         if (!Has(skin, row.member) || (row.needsTabs && !HasTabs(skin))) return {};
@@ -210,12 +232,7 @@ TSkinChoice ChoiceForKind(const std::string& kind, const std::string& className,
             const std::optional<std::string> buttonKind = GetPropText(control, "Kind");
             if (buttonKind && SameText(*buttonKind, "cxbkDropDownButton")) choice.kind = skMenuButton;
         }
-        if (kind == "edit") {
-            RECT window{}, client{};
-            GetWindowRect(control.Handle(), &window);
-            GetClientRect(control.Handle(), &client);
-            if (window.right - window.left == client.right && window.bottom - window.top == client.bottom) return {};
-        }
+        if (kind == "edit" && !HasBorder(control)) return {};
         if ((kind == "radiogroup" || kind == "checkgroup") && ClassContains(UpperCase(className), "TRZ")) {
             choice.childKind = skObjImage;
         }
@@ -224,7 +241,7 @@ TSkinChoice ChoiceForKind(const std::string& kind, const std::string& className,
     return {};
 }
 
-std::optional<TSkinChoice> ChoiceForToolkitControl(TWinControl& control, TSkinData& skin) {
+std::optional<TSkinChoice> ChoiceForToolkitControl(TControl& control, TSkinData& skin) {
     const std::string upperName = UpperCase(control.ClassName());
     for (const TToolkitRow& row : kToolkitRows) {
         if (!Has(skin, row.member) || (row.needsTabs && !HasTabs(skin))) continue;
@@ -294,9 +311,17 @@ bool TSkinSelection::AlreadySkinned(HWND window) const {
     return frame_.FindControlSkinner(window) || SendMessageA(window, SKM_QUERYSKINNED, 0, 0) == 1;
 }
 
+bool TSkinSelection::AlreadySkinned(TControl& control) const {
+    if (auto* windowed = dynamic_cast<TWinControl*>(&control))
+        return windowed->HandleAllocated() && AlreadySkinned(windowed->Handle());
+    for (const auto& skinner : frame_.ControlSkinners())
+        if (!skinner->Dead() && skinner->Control() == &control) return true;
+    return false;
+}
+
 void TSkinSelection::SkinForm(TWinControl& form) {
     for (int i = 0; i < form.ComponentCount(); ++i)
-        if (auto* control = dynamic_cast<TWinControl*>(form.Components(i))) DispatchControl(*control);
+        if (auto* control = dynamic_cast<TControl*>(form.Components(i))) DispatchControl(*control);
     for (TWinControl* control : form.TabOrderList()) {
         if (!control->HandleAllocated() || control->Tag() == skin_.DisableTag()) continue;
         if (SendMessageA(control->Handle(), SKM_QUERYSKINNED, 0, 0) == 1) continue;
@@ -304,18 +329,18 @@ void TSkinSelection::SkinForm(TWinControl& form) {
     }
 }
 
-void TSkinSelection::DispatchControl(TWinControl& control) {
+void TSkinSelection::DispatchControl(TControl& control) {
     const std::string className = control.ClassName();
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
     if (control.Tag() == skin_.DisableTag()) {
         const std::string lower = LowerCase(className);
-        if (ClassContains(lower, "radiogroup") || ClassContains(lower, "checkgroup"))
-            for (int i = 0; i < control.ControlCount(); ++i) control.Controls(i)->SetTag(skin_.DisableTag());
+        if (windowed && (ClassContains(lower, "radiogroup") || ClassContains(lower, "checkgroup")))
+            for (int i = 0; i < windowed->ControlCount(); ++i) windowed->Controls(i)->SetTag(skin_.DisableTag());
         return;
     }
-    if (!control.Parent()) return;
-    if (control.HandleAllocated() && AlreadySkinned(control.Handle())) return;
+    if (!control.Parent() || AlreadySkinned(control)) return;
     try {
-        control.HandleNeeded();
+        if (windowed) windowed->HandleNeeded();
     } catch (...) {
         return;
     }
@@ -330,7 +355,7 @@ void TSkinSelection::DispatchControl(TWinControl& control) {
     if (const std::optional<TSkinChoice> choice = ChoiceForToolkitControl(control, skin_)) Apply(*choice, control);
 }
 
-bool TSkinSelection::RunEvent(TWinControl& control) {
+bool TSkinSelection::RunEvent(TControl& control) {
     if (!skin_.OnSkinControl) return false;
     TComponent* skinned = nullptr;
     TControl* form = frame_.Form();
@@ -344,42 +369,47 @@ bool TSkinSelection::RunEvent(TWinControl& control) {
     return true;
 }
 
-void TSkinSelection::Apply(const TSkinChoice& choice, TWinControl& control) {
+void TSkinSelection::Apply(const TSkinChoice& choice, TControl& control) {
     if (choice.transparent) SetPropText(control, "Transparent", "True");
     if (choice.children == csBefore || choice.children == csOnly) DispatchChildren(control);
     if (choice.childKind != skNone) SkinChildrenAs(choice, control);
     if (choice.kind != skNone && Has(skin_, choice.selfRequires)) {
-        if (choice.asWindow)
-            AttachForeign(choice.kind, control.Handle());
-        else
+        if (auto* windowed = dynamic_cast<TWinControl*>(&control); choice.asWindow && windowed)
+            AttachForeign(choice.kind, windowed->Handle());
+        else if (!choice.asWindow)
             Attach(choice.kind, choice.mode, choice.recolour, control);
     }
     if (choice.children == csAfter) DispatchChildren(control);
 }
 
-void TSkinSelection::Attach(TSkinnerKind kind, int mode, bool recolour, TWinControl& control) {
+void TSkinSelection::Attach(TSkinnerKind kind, int mode, bool recolour, TControl& control) {
+    // The other skinners paint a window of the control's own; without one they would leave
+    // the control blank.
+    if (!dynamic_cast<TWinControl*>(&control) && kind != skSpeedButton) return;
     std::unique_ptr<TSkinControl> skinner = MakeSkinner(kind);
     if (!skinner) return;
     skinner->SetMode(mode);
     if (kind == skScrollbar || kind == skListView)
-        static_cast<TSkinScrollbar&>(*skinner).AttachScrolling(control, skin_, &frame_);
+        static_cast<TSkinScrollbar&>(*skinner).AttachScrolling(static_cast<TWinControl&>(control), skin_, &frame_);
     else
         skinner->AttachControl(&frame_, skin_, control, recolour);
     frame_.AddControlSkinner(std::move(skinner));
 }
 
-void TSkinSelection::DispatchChildren(TWinControl& control) {
-    for (int i = 0; i < control.ControlCount(); ++i)
-        if (auto* child = dynamic_cast<TWinControl*>(control.Controls(i))) DispatchControl(*child);
+void TSkinSelection::DispatchChildren(TControl& control) {
+    auto* windowed = dynamic_cast<TWinControl*>(&control);
+    if (!windowed) return;
+    for (int i = 0; i < windowed->ControlCount(); ++i) DispatchControl(*windowed->Controls(i));
 }
 
 // Radio and check groups: every child gets the group's child skinner, under its member;
 // "embedscrollbar" only the children that scroll.
-void TSkinSelection::SkinChildrenAs(const TSkinChoice& choice, TWinControl& group) {
-    if (!Has(skin_, choice.childRequires)) return;
-    for (int i = 0; i < group.ControlCount(); ++i) {
-        auto* child = dynamic_cast<TWinControl*>(group.Controls(i));
-        if (!child || (child->HandleAllocated() && AlreadySkinned(child->Handle()))) continue;
+void TSkinSelection::SkinChildrenAs(const TSkinChoice& choice, TControl& control) {
+    auto* group = dynamic_cast<TWinControl*>(&control);
+    if (!group || !Has(skin_, choice.childRequires)) return;
+    for (int i = 0; i < group->ControlCount(); ++i) {
+        TControl* child = group->Controls(i);
+        if (AlreadySkinned(*child)) continue;
         if (choice.childKind == skScrollbar && !HasScrollBars(*child)) continue;
         Attach(choice.childKind, 0, true, *child);
     }

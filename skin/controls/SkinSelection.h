@@ -19,6 +19,7 @@
 
 class TSkinControl;
 class TWinSkinForm;
+class TControl;
 class TWinControl;
 
 enum TSkinnerKind {
@@ -60,9 +61,9 @@ struct TSkinChoice {
 std::optional<std::string> Skin3rdKind(const TStrings& map, const std::string& className);
 // What a Skin3rd kind gives a control of class className (skNone when its member is not set).
 TSkinChoice ChoiceForKind(const std::string& kind, const std::string& className, TSkinData& skin,
-                          TWinControl& control);
+                          TControl& control);
 // The first toolkit-class row that matches; nothing when none does.
-std::optional<TSkinChoice> ChoiceForToolkitControl(TWinControl& control, TSkinData& skin);
+std::optional<TSkinChoice> ChoiceForToolkitControl(TControl& control, TSkinData& skin);
 // The window-class rules for a foreign window.
 TSkinChoice ChoiceForForeignWindow(const std::string& lowerClassName, DWORD style, TSkinData& skin);
 
@@ -76,8 +77,9 @@ public:
     TSkinSelection(TWinSkinForm& frame, TSkinData& skin) : frame_(frame), skin_(skin) {}
     // Every control of a toolkit form: its components, then its controls in tab order.
     void SkinForm(TWinControl& form);
-    // One toolkit control, and its children as its row says.
-    void DispatchControl(TWinControl& control);
+    // One toolkit control, and its children as its row says. A windowless control (a speed
+    // button) gets only a skinner that paints on what its parent hands it.
+    void DispatchControl(TControl& control);
     // The children of a window, in z-order, by their window classes.
     void DispatchWindows(HWND parent);
     // One foreign window by its window class.
@@ -85,11 +87,12 @@ public:
 
 private:
     bool AlreadySkinned(HWND window) const;
-    void Apply(const TSkinChoice& choice, TWinControl& control);
-    void Attach(TSkinnerKind kind, int mode, bool recolour, TWinControl& control);
-    void DispatchChildren(TWinControl& control);
-    void SkinChildrenAs(const TSkinChoice& choice, TWinControl& group);
-    bool RunEvent(TWinControl& control);
+    bool AlreadySkinned(TControl& control) const;
+    void Apply(const TSkinChoice& choice, TControl& control);
+    void Attach(TSkinnerKind kind, int mode, bool recolour, TControl& control);
+    void DispatchChildren(TControl& control);
+    void SkinChildrenAs(const TSkinChoice& choice, TControl& group);
+    bool RunEvent(TControl& control);
     void AttachForeign(TSkinnerKind kind, HWND window);
 
     TWinSkinForm& frame_;

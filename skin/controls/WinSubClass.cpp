@@ -101,12 +101,14 @@ void TSkinControl::Register(TWinSkinForm* frame, TSkinData& skin) {
     skin_ = &skin;
 }
 
-void TSkinControl::AttachControl(TWinSkinForm* frame, TSkinData& skin, TWinControl& control, bool recolour) {
+void TSkinControl::AttachControl(TWinSkinForm* frame, TSkinData& skin, TControl& control, bool recolour) {
     if (state_ != scCreated) return;
     Register(frame, skin);
     control_ = &control;
-    window_ = control.Handle();
-    unicode_ = IsWindowUnicode(window_) != FALSE;
+    if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
+        window_ = windowed->Handle();
+        unicode_ = IsWindowUnicode(window_) != FALSE;
+    }
     control.FreeNotification(this);
     if (hooksMessages_)
         hook_ = std::make_unique<TWindowHook>(control, [this](TMessage& m, const TWndMethod& next) {
@@ -196,7 +198,7 @@ void TSkinControl::Refresh() {
 }
 
 bool TSkinControl::Holds(HWND window) const {
-    if (window == window_) return true;
+    if (window_ && window == window_) return true;
     for (const auto& child : children_)
         if (child->Holds(window)) return true;
     return false;
@@ -254,6 +256,13 @@ void TSkinControl::CallPreviousQuietly(TMessage& m) {
     Invalidate();
 }
 
+void TSkinControl::GiveBack() {
+    if (hook_) hook_->Remove();
+    enabled_ = false;
+    state_ = scDead;
+    Detach();
+}
+
 bool TSkinControl::BeforeMessage(TMessage& m) {
     switch (m.Msg) {
         case WM_NCDESTROY:
@@ -289,8 +298,13 @@ void TSkinControl::AfterMessage(TMessage& m) {
 
 void TSkinControl::PaintControl(HDC dc) {
     RECT r{};
-    if (!GetWindowRect(window_, &r)) return;
-    OffsetRect(&r, -r.left, -r.top);
+    if (window_) {
+        if (!GetWindowRect(window_, &r)) return;
+        OffsetRect(&r, -r.left, -r.top);
+    } else {
+        if (!dc || !control_) return;
+        r = RECT{0, 0, control_->Width(), control_->Height()};
+    }
     const HDC windowDC = dc ? nullptr : GetWindowDC(window_);
     try {
         DrawControl(dc ? dc : windowDC, r);
@@ -381,17 +395,18 @@ int TSkinControl::DrawCaptionText(HDC dc, const std::wstring& text, RECT& rect, 
     return height;
 }
 
-void TSkinControl::DrawGlyph(HDC dc, TBitmap& glyph, int frame, int frames, int x, int y) {
+void TSkinControl::DrawGlyph(HDC dc, TBitmap& glyph, int frame, int frames, int x, int y, COLORREF key) {
     if (frames <= 0 || glyph.Empty()) return;
     const int width = glyph.Width() / frames;
     TransparentBlt(dc, x, y, width, glyph.Height(), glyph.Canvas()->Handle(), (frame - 1) * width, 0, width,
-                   glyph.Height(), RGB(255, 0, 255));
+                   glyph.Height(), key);
 }
 
 void TSkinControl::PaintGraphicChildren(HDC dc) const {
-    if (!control_) return;
-    for (int i = 0; i < control_->ControlCount(); ++i) {
-        TControl* child = control_->Controls(i);
+    auto* windowed = dynamic_cast<TWinControl*>(control_);
+    if (!windowed) return;
+    for (int i = 0; i < windowed->ControlCount(); ++i) {
+        TControl* child = windowed->Controls(i);
         if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
         const int saved = SaveDC(dc);
         OffsetViewportOrgEx(dc, child->Left(), child->Top(), nullptr);
@@ -408,6 +423,11 @@ void TSkinControl::DrawElement(HDC dc, const RECT& rect, const TDataSkinObject& 
 std::optional<std::string> TSkinControl::Prop(std::string_view name) const {
     if (!control_) return std::nullopt;
     return GetPropText(*control_, name);
+}
+
+std::optional<std::int64_t> TSkinControl::OrdProp(std::string_view name) const {
+    if (!control_) return std::nullopt;
+    return GetOrdProp(*control_, name);
 }
 
 bool TSkinControl::PropIsTrue(std::string_view name) const {
@@ -427,6 +447,11 @@ std::wstring TSkinControl::Caption() const {
 HFONT TSkinControl::CaptionFont() const {
     if (control_) return control_->Font()->Handle();
     return reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0));
+}
+
+bool TSkinControl::Available() const {
+    if (!window_) return !control_ || control_->Enabled();
+    return (Style() & WS_DISABLED) == 0;
 }
 
 DWORD TSkinControl::Style() const { return static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)); }

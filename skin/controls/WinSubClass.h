@@ -3,7 +3,8 @@
 // skinned window (Win32).
 //
 // A skinner sees each message of its control before the control does, in one of two ways:
-//   - a toolkit control: a TWindowHook in front of the control's WindowProc;
+//   - a toolkit control: a TWindowHook in front of the control's WindowProc; a windowless
+//     one (a speed button) has no window of its own and sees only what the toolkit sends it;
 //   - a foreign window (a child of a system dialog): its window procedure is replaced, with
 //     the wide or the ANSI call as the window is a Unicode window or not.
 // HandleMessage decides: message 13574 switches the skinner off (wParam 0) and on; while off
@@ -39,13 +40,15 @@ public:
     ~TSkinControl() override;
 
     // Attaches in front of a toolkit control's WindowProc; recolour sets its colour to the
-    // skin's ButtonFace (and switches "ParentBackground" off) until Detach.
-    virtual void AttachControl(TWinSkinForm* frame, TSkinData& skin, TWinControl& control, bool recolour);
+    // skin's ButtonFace (and switches "ParentBackground" off) until Detach. A windowless
+    // control leaves Window() null.
+    virtual void AttachControl(TWinSkinForm* frame, TSkinData& skin, TControl& control, bool recolour);
     // Attaches to a foreign window by subclassing it.
     virtual void AttachWindow(HWND window, TSkinData& skin, TWinSkinForm* frame);
     // Undoes the recolouring.
     virtual void Detach();
-    // Paints the whole control into dc, or into the window's own DC when dc is null.
+    // Paints the whole control into dc, or into the window's own DC when dc is null; a
+    // windowless control only into the dc its parent hands it.
     virtual void PaintControl(HDC dc);
     // After a skin reload: the colour again, and a repaint.
     virtual void Refresh();
@@ -54,7 +57,7 @@ public:
     void HandleMessage(TMessage& message, const TWndMethod& previous);
 
     HWND Window() const { return window_; }
-    TWinControl* Control() const { return control_; }
+    TControl* Control() const { return control_; }
     TSkinControlState State() const { return state_; }
     bool Dead() const { return state_ == scDead; }
     bool SkinEnabled() const { return enabled_; }
@@ -88,6 +91,10 @@ protected:
     bool PaintsItself(TMessage& message, bool graphicChildren = false);
     // The previous handler of the message now being handled.
     void CallPrevious(TMessage& message);
+    // Gives everything back to a control that lets the skinner go before it is destroyed
+    // (a windowless control has no WM_NCDESTROY to tell): its hook first, so that its own
+    // handling takes every later message; the skinner is then dead.
+    void GiveBack();
     // The same with the window's drawing held back, then a repaint: system buttons draw a
     // new state at once from inside their handling, and only the skinned image is to show.
     void CallPreviousQuietly(TMessage& message);
@@ -105,8 +112,9 @@ protected:
     // Draws text in the caption font and colour on a transparent background; with
     // DT_CALCRECT only measures it.
     int DrawCaptionText(HDC dc, const std::wstring& text, RECT& rect, UINT format, TColor colour) const;
-    // Frame `frame` of `frames` side by side in glyph, at (x, y), magenta left out.
-    static void DrawGlyph(HDC dc, TBitmap& glyph, int frame, int frames, int x, int y);
+    // Frame `frame` of `frames` side by side in glyph, at (x, y), the key colour left out.
+    static void DrawGlyph(HDC dc, TBitmap& glyph, int frame, int frames, int x, int y,
+                          COLORREF key = RGB(255, 0, 255));
     // The toolkit paints the control's windowless children (labels) into dc.
     void PaintGraphicChildren(HDC dc) const;
     // Draws frame `frame` of an element into rect.
@@ -115,6 +123,7 @@ protected:
     // Published properties of the toolkit control by name; nothing for a foreign window or a
     // property the control does not have.
     std::optional<std::string> Prop(std::string_view name) const;
+    std::optional<std::int64_t> OrdProp(std::string_view name) const;
     bool PropIsTrue(std::string_view name) const;
     void SetProp(std::string_view name, std::string_view text);
     // The caption: the toolkit control's "Caption", else the window text.
@@ -123,8 +132,9 @@ protected:
     HFONT CaptionFont() const;
     DWORD Style() const;
     bool RightToLeft() const;
-    bool Available() const { return (Style() & WS_DISABLED) == 0; }
-    bool HasFocus() const { return GetFocus() == window_; }
+    // Enabled: a window without WS_DISABLED, a windowless control by its own flag.
+    bool Available() const;
+    bool HasFocus() const { return window_ && GetFocus() == window_; }
     // Text drawing flags for the control's reading order.
     UINT ReadingFlags() const { return RightToLeft() ? DT_RTLREADING : 0; }
     // A skinner for a child window, owned by the frame skinner when there is one.
@@ -143,7 +153,7 @@ private:
     void Register(TWinSkinForm* frame, TSkinData& skin);
     void Unhook();
 
-    TWinControl* control_ = nullptr;
+    TControl* control_ = nullptr;
     HWND window_ = nullptr;
     TSkinData* skin_ = nullptr;
     TWinSkinForm* frame_ = nullptr;

@@ -25,6 +25,9 @@ constexpr UINT SKM_OPENMENUAT = 13592;
 constexpr UINT SKM_RESKINCHILD = 13591;
 // Switches one control skinner off (wParam 0) or on (wParam above 0).
 constexpr UINT SKM_CONTROLSKIN = 13574;
+// The toolkit's release notification: a skinner of a windowless control (which never sees
+// WM_NCDESTROY) gives the control's message hook back.
+constexpr UINT SKM_RELEASEHOOK = 45089;
 // Through a toolkit form's message hook: repaint everything.
 constexpr UINT SKM_REPAINTALL = 13313;
 // With lParam kSkinSignature: paint the skinned frame into the device context in wParam.

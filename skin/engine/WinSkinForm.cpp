@@ -230,7 +230,7 @@ void TWinSkinForm::SkinChild(HWND child) {
 
 // A scroll-bar skinner's control made its window anew: a fresh skinner takes it.
 void TWinSkinForm::ReskinChild(HWND child) {
-    TWinControl* control = nullptr;
+    TControl* control = nullptr;
     for (auto& skinner : controlSkinners_)
         if (skinner && skinner->Window() == child) {
             control = skinner->Control();

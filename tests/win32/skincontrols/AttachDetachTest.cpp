@@ -12,6 +12,7 @@
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinTab31.h"
 #include "skin/engine/SkinMessages.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Tabs.h"
 
@@ -108,7 +109,7 @@ TEST(ControlRestore, UnskinningGivesEveryControlBackWhatItHad) {
                                        place(new TRadioButton(&f), 100), place(new TEdit(&f), 130),
                                        place(new TGroupBox(&f), 160), place(new TStatusBar(&f), 190),
                                        place(new TProgressBar(&f), 340), place(new TTrackBar(&f), 370),
-                                       place(new TDateTimePicker(&f), 400)};
+                                       place(new TDateTimePicker(&f), 400), place(new TBitBtn(&f), 430)};
     for (const auto& [control, kind] : ours) controls.push_back(control);
     auto* plain = new TLabel(&f);
     auto* red = new TLabel(&f);

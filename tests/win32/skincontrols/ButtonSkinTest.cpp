@@ -1,5 +1,5 @@
-// The push-button skinner: the state frame, the caption, transparency, the focus rectangle,
-// and switching the skinner off and on.
+// The push-button skinner (and the drop-down button's, drawn alike): the state frame, the
+// caption, transparency, the focus rectangle, and switching the skinner off and on.
 #include <functional>
 
 #include "ControlFixture.h"
@@ -54,12 +54,15 @@ TEST_F(ControlsTest, ButtonShowsTheFrameOfItsState) {
 }
 
 TEST_F(ControlsTest, ButtonCaptionBreaksAtTheFirstDoubleBar) {
-    for (auto [caption, lines] : {std::pair{"One||Two", 2}, std::pair{"One Two", 1}, std::pair{"A||B||C", 2}}) {
-        TButton& button = Make<TButton>(10, 10, 120, 60);
-        button.SetCaption(caption);
-        Skin<TSkinButton>(button);
-        EXPECT_EQ(TextBands(*Printed(button.Handle()), PartColour(kButton, 1)), lines) << caption;
-    }
+    const std::function<void(TButton&)> skinners[] = {[this](TButton& b) { Skin<TSkinButton>(b); },
+                                                      [this](TButton& b) { Skin<TSkinMenuButton>(b); }};
+    for (const auto& skin : skinners)
+        for (auto [caption, lines] : {std::pair{"One||Two", 2}, std::pair{"One Two", 1}, std::pair{"A||B||C", 2}}) {
+            TButton& button = Make<TButton>(10, 10, 120, 60);
+            button.SetCaption(caption);
+            skin(button);
+            EXPECT_EQ(TextBands(*Printed(button.Handle()), PartColour(kButton, 1)), lines) << caption;
+        }
     EXPECT_EQ(TSkinButton::CaptionLines(L"A||B||C"), L"A\r\nB||C");
 }
 

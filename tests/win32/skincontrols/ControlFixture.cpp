@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "skin/engine/WinSkinForm.h"
+
 namespace controltest {
 
 TColor PartColour(TPart part, int frame) {
@@ -112,6 +114,12 @@ TColor BarColourAt(const TBitmap& bar, bool vertical, int along) {
 }
 
 int ArrowLength(bool vertical) { return GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL); }
+
+const TSkinControl* SkinnerFor(frametest::SkinnedForm& form, const TControl& control) {
+    for (const auto& skinner : form.Skinner()->ControlSkinners())
+        if (!skinner->Dead() && skinner->Control() == &control) return skinner.get();
+    return nullptr;
+}
 
 void ControlsTest::SetUp() {
     form_ = new TForm(nullptr);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "skin/controls/WinSubClass.h"
@@ -21,7 +22,7 @@ enum TPart {
     kButton = 1, kCheck, kRadio, kEdges, kExtra, kTabs, kPane, kUpDown, kCombo, kSunk,
     kScroll, kHorzTrack, kVertTrack, kHorzThumb, kVertThumb,
     kTrough, kProgress, kChunk, kTrack, kTrackVert,
-    kThumbHorz, kThumbVert, kThumbLeft, kThumbRight, kThumbUp, kThumbDown, kHeader
+    kThumbHorz, kThumbVert, kThumbLeft, kThumbRight, kThumbUp, kThumbDown, kHeader, kGlyph
 };
 TColor PartColour(TPart part, int frame);
 constexpr int kButtonFrameWidth = 20, kGlyphSize = 12, kExtraSize = 10;
@@ -48,24 +49,27 @@ RECT BoxOfOthers(const TBitmap& bitmap, const RECT& rect, TColor background);
 TColor BarColourAt(const TBitmap& bar, bool vertical, int along);
 // The length of a scroll bar's arrow buttons along the bar.
 int ArrowLength(bool vertical);
+// The skinner the form's frame skinner holds for a control, or null.
+const TSkinControl* SkinnerFor(frametest::SkinnedForm& form, const TControl& control);
 
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // A control of type C on the panel, with a window.
+    // A control of type C on the panel, with its window when it has one.
     template <class C>
     C& Make(int left, int top, int width, int height) {
         auto* control = new C(form_);
         control->SetParent(panel_);
         control->SetBounds(left, top, width, height);
-        control->HandleNeeded();
+        if constexpr (std::is_base_of_v<TWinControl, C>) control->HandleNeeded();
         return *control;
     }
-    // A skinner of type S on the control, kept until the test ends.
+    // A skinner of type S in `mode` on the control, kept until the test ends.
     template <class S>
-    S& Skin(TWinControl& control) {
+    S& Skin(TControl& control, int mode = 0) {
         auto skinner = std::make_unique<S>();
+        skinner->SetMode(mode);
         skinner->AttachControl(nullptr, *skin_, control, true);
         skinners_.push_back(std::move(skinner));
         return static_cast<S&>(*skinners_.back());
