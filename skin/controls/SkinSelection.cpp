@@ -13,6 +13,7 @@
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabBtn.h"
@@ -168,6 +169,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skTrackBar: return std::make_unique<TSkinTrackBar>();
         case skStatusBar: return std::make_unique<TSkinStatusBar>();
         case skScrollbar: return std::make_unique<TSkinScrollbar>();
+        case skScrollbarH: return std::make_unique<TSkinScrollbarH>();
         default: return nullptr;
     }
 }
