@@ -63,9 +63,6 @@ public:
     bool Recolours() const { return recolour_; }
     // Whether this skinner or one it made for a child paints window.
     bool Holds(HWND window) const;
-    // The frame of a button-like element in the order the skins keep: `resting` (1, or the
-    // focused frame) unless pressed (2) or hot (4); 3 when not available.
-    static int StateFrame(int resting, bool pressed, bool hot, bool available);
 
     // The frame of a button-like element in the order the skins keep: `resting` (1, or the
     // focused frame) unless pressed (2) or hot (4); 3 when not available.
