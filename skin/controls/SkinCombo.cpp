@@ -2,6 +2,7 @@
 
 #include "skin/WinSkinData.h"
 #include "skin/controls/ComboxScrollBar.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/engine/SkinPaint.h"
 
 namespace {
@@ -15,6 +16,10 @@ protected:
     }
 };
 
+bool IsChildList(HWND list) {
+    return (GetWindowLongA(list, GWL_STYLE) & WS_POPUP) == 0 && GetParent(list) != GetDesktopWindow();
+}
+
 }  // namespace
 
 int TSkinComBox::FrameOf(const TComboState& s) { return StateFrame(s.focused ? 4 : 1, s.dropped, s.hot, s.available); }
@@ -24,12 +29,19 @@ bool TSkinComBox::Focused() const {
     return focus && (focus == Window() || IsChild(Window(), focus));
 }
 
+// A simple combo box shows no button, so the system reports none and nothing is drawn over
+// it; its list's bar is all the skin has for it.
 void TSkinComBox::Attached() {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    if ((Style() & 3) == CBS_SIMPLE || !GetComboBoxInfo(Window(), &info)) return;
-    if (info.hwndItem && info.hwndItem != Window()) AttachPart(std::make_unique<TComboEditPart>(), info.hwndItem);
-    if (info.hwndList && Skin().Element(seScrollbar)) AttachPart(std::make_unique<TComboxScrollBar>(), info.hwndList);
+    if (!GetComboBoxInfo(Window(), &info)) return;
+    const bool simple = (Style() & 3) == CBS_SIMPLE;
+    if (!simple && info.hwndItem && info.hwndItem != Window()) AttachPart(std::make_unique<TComboEditPart>(), info.hwndItem);
+    if (!info.hwndList || !Skin().Element(seScrollbar)) return;
+    if (!simple)
+        AttachPart(std::make_unique<TComboxScrollBar>(), info.hwndList);
+    else if (IsChildList(info.hwndList))
+        AttachPart(std::make_unique<TSkinScrollbarH>(), info.hwndList);
 }
 
 void TSkinComBox::AttachPart(std::unique_ptr<TSkinControl> part, HWND window) {

@@ -21,7 +21,8 @@ public:
     static int FrameOf(const TComboState& state);
 
 protected:
-    // A drop-down list gets its scroll bar from the skin; an edit part is watched for focus.
+    // The list, dropped down or always shown, gets its scroll bar from the skin; a drop-down
+    // box's edit part is watched for focus.
     void Attached() override;
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;

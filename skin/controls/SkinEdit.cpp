@@ -39,13 +39,5 @@ void TSkinEdit::DrawControl(HDC dc, const RECT& rect) {
     GetWindowRect(Window(), &window);
     GetClientRect(Window(), &client);
     if (window.right - window.left == client.right && window.bottom - window.top == client.bottom) return;
-    RECT frame = rect;
-    HBRUSH shadow = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Skin().Colours().ButtonShadow)));
-    FrameRect(dc, &frame, shadow);
-    DeleteObject(shadow);
-    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    for (int i = 0; i < 2; ++i) {
-        InflateRect(&frame, -1, -1);
-        FrameRect(dc, &frame, white);
-    }
+    DrawFlatBorder(dc, rect, 2, clWhite);
 }

@@ -21,6 +21,7 @@
 #include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
@@ -207,6 +208,7 @@ std::unique_ptr<TSkinControl> MakeSkinner(TSkinnerKind kind) {
         case skTab31: return std::make_unique<TSkinTab31>();
         case skAdvPage: return std::make_unique<TSkinAdvPage>();
         case skMediaPlayer: return std::make_unique<TSkinMP>();
+        case skScrollbarH: return std::make_unique<TSkinScrollbarH>();
         default: return nullptr;
     }
 }

@@ -1,13 +1,12 @@
 #include "skin/controls/WScrollbar.h"
 
+#include "skin/WinSkinData.h"
+
 namespace {
 
 constexpr char kClassName[] = "PelmarWScrollbar";
 
-bool SameShape(const TScrollBarShape& a, const TScrollBarShape& b) {
-    return EqualRect(&a.bar, &b.bar) && a.vertical == b.vertical && a.available == b.available && a.arrow == b.arrow &&
-           a.thumbStart == b.thumbStart && a.thumbEnd == b.thumbEnd && a.corner == b.corner;
-}
+POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 }  // namespace
 
@@ -19,11 +18,7 @@ TWScrollbar::TWScrollbar(HWND control, LONG objectId, TSkinData& skin)
 bool TWScrollbar::Current(TScrollBarShape& shape) const {
     POINT origin{0, 0};
     ClientToScreen(GetParent(control_), &origin);
-    if (!ScrollBarShapeOf(control_, objectId_, origin, shape)) return false;
-    TScrollBarShape horizontal{};
-    if (objectId_ == OBJID_VSCROLL && ScrollBarShapeOf(control_, OBJID_HSCROLL, origin, horizontal))
-        shape.corner = horizontal.bar.bottom - horizontal.bar.top;
-    return true;
+    return ScrollBarShapeOf(control_, objectId_, origin, shape);
 }
 
 void TWScrollbar::Follow(bool shown) {
@@ -35,8 +30,10 @@ void TWScrollbar::Follow(bool shown) {
         visible_ = false;
         return;
     }
-    if (visible_ && SameShape(now, shape_)) return;
+    if (visible_ && SameParts(now, shape_)) return;
     const bool moved = !visible_ || !EqualRect(&now.bar, &shape_.bar) || now.corner != shape_.corner;
+    now.hot = shape_.hot;
+    now.pressed = shape_.pressed;
     shape_ = now;
     visible_ = true;
     if (moved)
@@ -51,18 +48,65 @@ void TWScrollbar::Paint(HDC dc) const {
     DrawSkinScrollBar(dc, skin_, local);
 }
 
+void TWScrollbar::PaintOverControl(HDC dc) const {
+    if (!visible_) return;
+    RECT bar{}, control{};
+    GetWindowRect(Handle(), &bar);
+    GetWindowRect(control_, &control);
+    POINT old{};
+    OffsetViewportOrgEx(dc, bar.left - control.left, bar.top - control.top, &old);
+    Paint(dc);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+TScrollPart TWScrollbar::PointerPart(POINT p) const {
+    TScrollBarShape local = shape_;
+    OffsetRect(&local.bar, -shape_.bar.left, -shape_.bar.top);
+    const TScrollPart part = ScrollPartAt(local, p);
+    return part == spTrack || !shape_.available ? spNone : part;
+}
+
+void TWScrollbar::SetHot(TScrollPart part) {
+    if (part == shape_.hot) return;
+    shape_.hot = part;
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 // The control tracks the press itself, in its own loop, until the button goes up.
 void TWScrollbar::Press(UINT msg, LPARAM lParam) const {
-    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    POINT p = PointOf(lParam);
     ClientToScreen(Handle(), &p);
     const WPARAM hit = objectId_ == OBJID_VSCROLL ? HTVSCROLL : HTHSCROLL;
     SendMessageA(control_, msg, hit, MAKELPARAM(p.x, p.y));
 }
 
+// The control's press loop runs inside the hand-over and takes the release; the part shows
+// pressed until it returns, then as the pointer now finds it.
+void TWScrollbar::HoldDown(LPARAM lParam) {
+    shape_.pressed = PointerPart(PointOf(lParam));
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Press(WM_NCLBUTTONDOWN, lParam);
+    if (!IsWindow(Handle())) return;
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ScreenToClient(Handle(), &pointer);
+    shape_.pressed = spNone;
+    shape_.hot = PointerPart(pointer);
+    if (shape_.hot != spNone) RequestMouseLeave(Handle());
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 LRESULT TWScrollbar::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case WM_MOUSEMOVE:
+            SetHot(PointerPart(PointOf(lParam)));
+            RequestMouseLeave(Handle());
+            return 0;
+        case WM_MOUSELEAVE:
+            SetHot(spNone);
+            return 0;
         case WM_LBUTTONDOWN:
-            Press(WM_NCLBUTTONDOWN, lParam);
+            HoldDown(lParam);
             return 0;
         case WM_LBUTTONUP:
             Press(WM_NCLBUTTONUP, lParam);

@@ -3,7 +3,8 @@
 // the control's parent window (Win32). It takes the bar's place and parts from the system
 // (GetScrollBarInfo) whenever asked to follow, and hands presses and the wheel back to the
 // control, whose own scroll-bar handling (thumb dragging included) then runs as if the
-// press had reached its bar.
+// press had reached its bar. The arrow or thumb under the pointer shows its hot frame, the
+// one held down its pressed frame.
 
 #include "platform/Win.h"
 #include "skin/controls/PaintedWindow.h"
@@ -21,6 +22,8 @@ public:
     void Follow(bool shown);
     // Paints the bar into dc, the window's client area at the origin.
     void Paint(HDC dc) const override;
+    // Paints the bar, when shown, into dc, the control's whole window at the origin.
+    void PaintOverControl(HDC dc) const;
 
 protected:
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -29,6 +32,10 @@ private:
     // The bar in the control's parent's client coordinates; false when the system hides it.
     bool Current(TScrollBarShape& shape) const;
     void Press(UINT msg, LPARAM lParam) const;
+    void HoldDown(LPARAM lParam);
+    // The arrow or thumb at a point of the window; spNone elsewhere.
+    TScrollPart PointerPart(POINT p) const;
+    void SetHot(TScrollPart part);
 
     HWND control_;
     LONG objectId_;

@@ -369,6 +369,19 @@ void TSkinControl::FillParentFace(HDC dc, const RECT& rect) const {
     DeleteObject(brush);
 }
 
+void TSkinControl::DrawFlatBorder(HDC dc, const RECT& rect, int innerRings, TColor inner) const {
+    RECT frame = rect;
+    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(skin_->Colours().ButtonShadow)));
+    FrameRect(dc, &frame, brush);
+    DeleteObject(brush);
+    brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(inner)));
+    for (int i = 0; i < innerRings; ++i) {
+        InflateRect(&frame, -1, -1);
+        FrameRect(dc, &frame, brush);
+    }
+    DeleteObject(brush);
+}
+
 void TSkinControl::DrawFocus(HDC dc, const std::wstring& text, const RECT& rect, int align) const {
     RECT box = rect;
     DrawTextWide(dc, text, box, DT_CALCRECT | DT_NOCLIP | DT_WORDBREAK | ReadingFlags());

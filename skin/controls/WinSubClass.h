@@ -106,6 +106,9 @@ protected:
     void FillFace(HDC dc, const RECT& rect) const;
     // Fills with the toolkit parent's colour; a foreign window's with ButtonFace.
     void FillParentFace(HDC dc, const RECT& rect) const;
+    // The flat border the skin gives boxes of text: a 1-pixel frame in the skin's ButtonShadow
+    // around rect, with `innerRings` frames of `inner` inside it.
+    void DrawFlatBorder(HDC dc, const RECT& rect, int innerRings, TColor inner) const;
     // A focus rectangle around text laid out in rect: centred (align 1), right-aligned (2)
     // or at the left.
     void DrawFocus(HDC dc, const std::wstring& text, const RECT& rect, int align) const;

@@ -9,6 +9,7 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinMP.h"
+#include "skin/controls/SkinScrollbarH.h"
 #include "skin/controls/SkinSelection.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinTrackBar.h"
@@ -240,4 +241,5 @@ TEST(ControlSelection, ForeignWindowsByClassAndStyle) {
     skin.SetSkinControls(skin.SkinControls() - TSkinControlTypes{xcButton});
     EXPECT_EQ(ChoiceForForeignWindow("button", BS_PUSHBUTTON, skin).kind, skNone);
     EXPECT_EQ(ChoiceForForeignWindow("button", BS_AUTOCHECKBOX, skin).kind, skCheckBox);
+    EXPECT_NE(dynamic_cast<TSkinScrollbarH*>(MakeSkinner(skScrollbarH).get()), nullptr);
 }
