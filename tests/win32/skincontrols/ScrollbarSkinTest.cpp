@@ -214,15 +214,15 @@ TEST_F(ControlsTest, PaintedArrowsAndThumbsShowHotAndPressedFrames) {
         PostMessageA(bar, c.press ? WM_LBUTTONUP : WM_NULL, 0, point);
         SendMessageA(bar, c.press ? WM_LBUTTONDOWN : WM_MOUSEMOVE, MK_LBUTTON, point);
         if (!image) image = Printed(bar);
-        EXPECT_EQ(Along(*image, c.vertical, PartAlong(c.part, c.vertical, info)), PartColour(c.element, c.shown));
+        EXPECT_EQ(BarColourAt(*image, c.vertical, PartAlong(c.part, c.vertical, info)), PartColour(c.element, c.shown));
         if (c.part == spThumb) {
             ASSERT_GT(info.xyThumbBottom - info.xyThumbTop, GetSystemMetrics(SM_CXVSCROLL) + 4) << "holds a grip";
             const int grip = (c.vertical ? 17 : 20) + c.shown - 1;
-            EXPECT_EQ(Along(*image, c.vertical, (info.xyThumbTop + info.xyThumbBottom) / 2), PartColour(kScroll, grip));
+            EXPECT_EQ(BarColourAt(*image, c.vertical, (info.xyThumbTop + info.xyThumbBottom) / 2), PartColour(kScroll, grip));
         }
         SendMessageA(bar, WM_MOUSELEAVE, 0, 0);
         info = BarInfo(memo.Handle(), objectId);
-        EXPECT_EQ(Along(*Printed(bar), c.vertical, PartAlong(c.part, c.vertical, info)), PartColour(c.element, c.normal));
+        EXPECT_EQ(BarColourAt(*Printed(bar), c.vertical, PartAlong(c.part, c.vertical, info)), PartColour(c.element, c.normal));
     }
 }
 
