@@ -1,6 +1,7 @@
 #include "tools/skin-gallery/GalleryForm.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinRead.h"
 
 const TClassInfo& TGalleryForm::StaticClass() {
     using C = TGalleryForm;
@@ -33,6 +34,14 @@ void TGalleryForm::mnuExitClick(TObject*) { Close(); }
 void TGalleryForm::UseSkin(const std::string& path) {
     const std::string cannot = "Cannot use the skin file \"" + path + "\": ";
     if (!pelmar::platform::FileExists(path)) throw Exception(cannot + "there is no such file.");
+    // Read once here first: the engine would explain a refused file in a box, and a gallery
+    // saving a picture unattended must end with the reason instead of waiting for a click.
+    TMemoryStream raw;
+    raw.LoadFromFile(path);
+    TSkinReader reader;
+    std::string refusal;
+    reader.SetWarning([&refusal](const std::string& message) { refusal = message; });
+    if (!reader.LoadFromStream(raw)) throw Exception(cannot + refusal);
     SkinData->SetSkinFile(path);
     if (SkinData->Empty()) throw Exception(cannot + "it is no skin that the engine can read.");
     StatusBar->Panels(1).SetText("Skin: " + path.substr(path.find_last_of("/\\") + 1));
