@@ -203,3 +203,5 @@ bool GuardedGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO* info);
 bool HasGetScrollBarInfo();
 // Asks for WM_MOUSELEAVE on window where user32 can track the mouse; nothing elsewhere.
 void RequestMouseLeave(HWND window);
+// The point a mouse message carries in lParam (signed: it may lie left of or above the window).
+POINT MousePoint(LPARAM lParam);

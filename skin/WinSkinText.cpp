@@ -91,6 +91,8 @@ bool GuardedGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO* info) {
     return User32().getScrollBarInfo(window, objectId, info) != FALSE;
 }
 
+POINT MousePoint(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
+
 void RequestMouseLeave(HWND window) {
     if (!User32().trackMouseEvent) return;
     TRACKMOUSEEVENT request{};

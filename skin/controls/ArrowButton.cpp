@@ -51,7 +51,7 @@ void TArrowButton::SetState(bool hot, bool pressed) {
 bool TArrowButton::Over(LPARAM point) const {
     RECT r{};
     GetClientRect(Handle(), &r);
-    return PtInRect(&r, POINT{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))}) != FALSE;
+    return PtInRect(&r, MousePoint(point)) != FALSE;
 }
 
 LRESULT TArrowButton::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -60,7 +60,7 @@ bool TSkinHeader::BeforeMessage(TMessage& m) {
 
 int TSkinHeader::SectionAt(LPARAM point) const {
     HDHITTESTINFO hit{};
-    hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    hit.pt = MousePoint(point);
     const auto index = static_cast<int>(SendMessageW(Window(), HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     return (hit.flags & HHT_ONHEADER) ? index : -1;
 }

@@ -144,7 +144,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
     const TDataSkinObject* tabs = Skin().Element(seTabs);
     if (!tabs || tabs->Image.Empty()) return TSkinControl::BeforeMessage(m);
     if (m.Msg == WM_LBUTTONDOWN && SelectsTabsItself(*this)) {
-        SelectTabAt(Window(), {static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))});
+        SelectTabAt(Window(), MousePoint(m.LParam));
         return false;
     }
     return !PaintsItself(m) && TSkinControl::BeforeMessage(m);

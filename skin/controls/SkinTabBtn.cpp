@@ -5,18 +5,12 @@
 #include "skin/WinSkinData.h"
 #include "skin/controls/SkinTab.h"
 
-namespace {
-
-POINT PointOf(LPARAM position) { return {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}; }
-
-}  // namespace
-
 int TSkinTabBtn::FrameOf(const TTabState& s) { return StateFrame(s.focused ? 5 : 1, s.current, s.hot, s.available); }
 
 bool TSkinTabBtn::BeforeMessage(TMessage& m) {
     if (Skin().Button().Image.Empty()) return TSkinControl::BeforeMessage(m);
     if (m.Msg == WM_LBUTTONDOWN && SelectsTabsItself(*this)) {
-        SelectTabAt(Window(), PointOf(m.LParam));
+        SelectTabAt(Window(), MousePoint(m.LParam));
         return false;
     }
     return !PaintsItself(m) && TSkinControl::BeforeMessage(m);
@@ -37,7 +31,7 @@ void TSkinTabBtn::AfterMessage(TMessage& m) {
 }
 
 void TSkinTabBtn::TrackPointer(LPARAM position) {
-    TCHITTESTINFO hit{PointOf(position), 0};
+    TCHITTESTINFO hit{MousePoint(position), 0};
     const auto over = static_cast<int>(SendMessageW(Window(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (over != hotTab_) {
         hotTab_ = over;

@@ -64,7 +64,7 @@ RECT TSkinTrackBar::ThumbRect() const {
 
 bool TSkinTrackBar::OverThumb(LPARAM point) const {
     const RECT r = ThumbRect();
-    return PtInRect(&r, POINT{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))}) != FALSE;
+    return PtInRect(&r, MousePoint(point)) != FALSE;
 }
 
 // The bar moves its thumb on these itself; the skinner only follows the pointer and the

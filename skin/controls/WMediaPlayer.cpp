@@ -7,8 +7,6 @@ namespace {
 
 constexpr int kButtons = 9;
 
-TPoint PointOf(LPARAM point) { return {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))}; }
-
 }  // namespace
 
 TWMediaPlayer::TWMediaPlayer(TSkinMP& skinner, TMediaPlayer& player)
@@ -36,7 +34,7 @@ void TWMediaPlayer::Follow(bool shown) {
 void TWMediaPlayer::Paint(HDC dc) const { skinner_.PaintStrip(dc, hot_, pressed_); }
 
 std::optional<TMPBtnType> TWMediaPlayer::ButtonAt(LPARAM point) const {
-    const TPoint p = PointOf(point);
+    const POINT p = MousePoint(point);
     for (int i = 0; i < kButtons; ++i) {
         const auto button = static_cast<TMPBtnType>(i);
         const TRect r = player_.ButtonRect(button);

@@ -6,8 +6,6 @@ namespace {
 
 constexpr char kClassName[] = "PelmarWScrollbar";
 
-POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
-
 }  // namespace
 
 TWScrollbar::TWScrollbar(HWND control, LONG objectId, TSkinData& skin)
@@ -74,7 +72,7 @@ void TWScrollbar::SetHot(TScrollPart part) {
 
 // The control tracks the press itself, in its own loop, until the button goes up.
 void TWScrollbar::Press(UINT msg, LPARAM lParam) const {
-    POINT p = PointOf(lParam);
+    POINT p = MousePoint(lParam);
     ClientToScreen(Handle(), &p);
     const WPARAM hit = objectId_ == OBJID_VSCROLL ? HTVSCROLL : HTHSCROLL;
     SendMessageA(control_, msg, hit, MAKELPARAM(p.x, p.y));
@@ -83,7 +81,7 @@ void TWScrollbar::Press(UINT msg, LPARAM lParam) const {
 // The control's press loop runs inside the hand-over and takes the release; the part shows
 // pressed until it returns, then as the pointer now finds it.
 void TWScrollbar::HoldDown(LPARAM lParam) {
-    shape_.pressed = PointerPart(PointOf(lParam));
+    shape_.pressed = PointerPart(MousePoint(lParam));
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     Press(WM_NCLBUTTONDOWN, lParam);
     if (!IsWindow(Handle())) return;
@@ -99,7 +97,7 @@ void TWScrollbar::HoldDown(LPARAM lParam) {
 LRESULT TWScrollbar::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_MOUSEMOVE:
-            SetHot(PointerPart(PointOf(lParam)));
+            SetHot(PointerPart(MousePoint(lParam)));
             RequestMouseLeave(Handle());
             return 0;
         case WM_MOUSELEAVE:

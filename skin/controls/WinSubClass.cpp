@@ -348,7 +348,7 @@ void TSkinControl::Invalidate() {
 }
 
 void TSkinControl::TrackHot(const TMessage& m, const RECT& area) {
-    const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+    const POINT p = MousePoint(m.LParam);
     const bool over = m.Msg == WM_MOUSEMOVE && PtInRect(&area, p);
     if (m.Msg == WM_MOUSEMOVE) RequestMouseLeave(window_);
     if (over == hot_) return;

@@ -1,5 +1,6 @@
 // The mouse on a skinned frame: caption buttons hover, press and act; the caption answers
 // double-clicks and right-clicks.
+#include "skin/WinSkinData.h"
 #include "skin/engine/NCObjects.h"
 #include "skin/engine/WinSkinForm.h"
 #include "skin/engine/WinSkinMenu.h"
@@ -7,7 +8,8 @@
 POINT TWinSkinForm::ToWindow(LPARAM screenPoint) const {
     RECT r{};
     GetWindowRect(window_, &r);
-    return POINT{static_cast<short>(LOWORD(screenPoint)) - r.left, static_cast<short>(HIWORD(screenPoint)) - r.top};
+    const POINT p = MousePoint(screenPoint);
+    return POINT{p.x - r.left, p.y - r.top};
 }
 
 TNCObject* TWinSkinForm::ObjectAt(POINT p) const {
@@ -62,7 +64,7 @@ bool TWinSkinForm::NcLeftButtonUp(LPARAM lParam) {
     if (!object || object != hot_ || object->State() != ncPressed) return false;
     object->MouseUp();
     for (const auto& button : buttons_)
-        if (button.get() == object) button->Act(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        if (button.get() == object) button->Act(MousePoint(lParam));
     return true;
 }
 
@@ -90,6 +92,6 @@ bool TWinSkinForm::NcLeftDoubleClick(WPARAM hit, LPARAM lParam, LRESULT& result)
 
 bool TWinSkinForm::NcRightButtonDown(WPARAM hit, LPARAM lParam) {
     if (hit != HTCAPTION || frameKind_ == fkMDIChild) return false;
-    ShowSystemMenu(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    ShowSystemMenu(MousePoint(lParam));
     return true;
 }
